@@ -1,0 +1,37 @@
+#include "navigation/form8.h"
+
+#include "navigation/contact_links.h"
+#include "navigation/form60.h"
+#include "shared/contact.h"
+
+using namespace forms;
+
+Form8::Form8()
+    : Form({.caption = "计算机Movaro系列",
+            .border = BorderStyle::Sizable,
+            .clientWidth = 6855,
+            .clientHeight = 7230,
+            .place = std::pair{3060, 2340}}),
+      Image5(*this, {0, 0, 6915, 7230}, "banner"),
+      Frame1(*this, {120, 5880, 6615, 855}, ""),
+      Image1(Frame1, {960, 240, 1485, 525}, "start_button"),
+      Label1(*this, {0, 6960, 1215, 255}, ""),
+      Label2(*this, {1200, 6960, 2655, 255}, std::string("公司网址：") + kCompanyWebAddress),
+      Label3(*this, {3720, 6960, 3255, 255}, std::string("联系邮箱：") + kContactEmail) {
+    Label1.setBackColor(0x0080C0FF);
+    contact::styleLink(Label2, 0x00C00000);
+    contact::styleLink(Label3, 0x00C00000);
+    Image1.onClick([this] { Image1_Click(); });
+    Label2.onClick([this] { Label2_Click(); });
+    Label3.onClick([this] { Label3_Click(); });
+}
+
+void Form8::Image1_Click() {
+    Hide();
+    Unload();
+    form<Form60>().Show();
+}
+
+void Form8::Label2_Click() { contact::openWebsite(); }
+
+void Form8::Label3_Click() { contact::openMail(*this); }

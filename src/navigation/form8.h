@@ -1,0 +1,19 @@
+#pragma once
+#include "platform/forms.h"
+
+// The start window: a banner, the picture button into the system, two contact links.
+class Form8 : public forms::Form {
+public:
+    Form8();
+
+    forms::Image Image5;
+    forms::Frame Frame1;
+    forms::Image Image1;
+    forms::Label Label1;
+    forms::Label Label2;
+    forms::Label Label3;
+
+    void Image1_Click();
+    void Label2_Click();
+    void Label3_Click();
+};

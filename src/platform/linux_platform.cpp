@@ -1,0 +1,279 @@
+#include "platform/linux_platform.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTime>
+#include <QWidget>
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "platform/drive_map.h"
+#include "platform/forms.h"
+
+namespace platform {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+bool onPath(const std::string& program) { return !QStandardPaths::findExecutable(q(program)).isEmpty(); }
+
+void openWithDesktop(const std::string& target) { startDetached({"xdg-open", target}); }
+
+bool isAddress(const std::string& file) {
+    for (const char* scheme : {"http://", "https://", "mailto:", "ftp://"})
+        if (file.rfind(scheme, 0) == 0) return true;
+    return false;
+}
+
+// A bare host name such as "example.com", which the shell takes for a web address.
+bool isBareHost(const std::string& file) {
+    if (file.empty() || file.find('.') == std::string::npos) return false;
+    return std::all_of(file.begin(), file.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-' ||
+               c == '/';
+    });
+}
+
+// Opens a drive folder in the desktop's file manager, when it exists.
+void openFolder(const std::string& windowsPath) {
+    auto local = drives::localPath(windowsPath);
+    std::error_code ec;
+    if (local && std::filesystem::is_directory(*local, ec)) openWithDesktop(local->string());
+}
+
+}  // namespace
+
+void startDetached(const std::vector<std::string>& programAndArguments) {
+    if (programAndArguments.empty() || !onPath(programAndArguments.front())) return;
+    QStringList arguments;
+    for (std::size_t i = 1; i < programAndArguments.size(); ++i) arguments << q(programAndArguments[i]);
+    QProcess::startDetached(q(programAndArguments.front()), arguments);
+}
+
+std::vector<std::string> programFor(const std::string& registeredName) {
+    std::string name;
+    for (char c : registeredName) name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    static const std::map<std::string, std::vector<std::vector<std::string>>> programs = {
+        {"POWERPNT", {{"libreoffice", "--impress"}, {"soffice", "--impress"}}},
+        {"WINWORD", {{"libreoffice", "--writer"}, {"soffice", "--writer"}}},
+        {"EXCEL", {{"libreoffice", "--calc"}, {"soffice", "--calc"}}},
+        {"MSACCESS", {{"libreoffice", "--base"}, {"soffice", "--base"}}},
+        {"WORDPAD", {{"libreoffice", "--writer"}, {"soffice", "--writer"}}},
+        {"NOTEPAD", {{"gnome-text-editor"}, {"gedit"}, {"mousepad"}, {"kate"}, {"xed"}, {"pluma"}}},
+        {"EXPLORER", {{"xdg-open", drives::root().string()}}},
+        {"IEXPLORE", {{"x-www-browser"}, {"firefox"}, {"chromium"}}},
+        {"OUTLOOK", {{"thunderbird"}, {"evolution"}}},
+    };
+    auto it = programs.find(name);
+    if (it == programs.end()) return {};
+    for (const auto& candidate : it->second)
+        if (onPath(candidate.front())) return candidate;
+    return {};
+}
+
+int LinuxPlatform::messageBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
+    QMessageBox box;
+    box.setTextFormat(Qt::PlainText);  // prompts are never read as markup
+    box.setText(q(prompt));
+    box.setWindowTitle(q(title.value_or(forms::kApplicationTitle)));
+    switch (style & 0xF0) {
+        case forms::vbCritical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case forms::vbQuestion:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case forms::vbExclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case forms::vbInformation:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+    }
+    struct Choice {
+        const char* text;
+        int answer;
+    };
+    std::vector<Choice> choices;
+    switch (style & 0x0F) {
+        case forms::vbOKCancel:
+            choices = {{"确定", forms::vbOK}, {"取消", forms::vbCancel}};
+            break;
+        case forms::vbAbortRetryIgnore:
+            choices = {{"中止", forms::vbAbort}, {"重试", forms::vbRetry}, {"忽略", forms::vbIgnore}};
+            break;
+        case forms::vbYesNoCancel:
+            choices = {{"是", forms::vbYes}, {"否", forms::vbNo}, {"取消", forms::vbCancel}};
+            break;
+        case forms::vbYesNo:
+            choices = {{"是", forms::vbYes}, {"否", forms::vbNo}};
+            break;
+        case forms::vbRetryCancel:
+            choices = {{"重试", forms::vbRetry}, {"取消", forms::vbCancel}};
+            break;
+        default:
+            choices = {{"确定", forms::vbOK}};
+            break;
+    }
+    std::vector<QPushButton*> buttons;
+    for (const Choice& c : choices)
+        buttons.push_back(box.addButton(QString::fromUtf8(c.text), QMessageBox::AcceptRole));
+    std::size_t defaultIndex = static_cast<std::size_t>((style & 0xF00) >> 8);
+    if (defaultIndex >= buttons.size()) defaultIndex = 0;
+    box.setDefaultButton(buttons[defaultIndex]);
+    // Closing the box counts as its cancel button, or as its only button.
+    int escapeAnswer = choices.back().answer == forms::vbCancel || choices.size() == 1 ? choices.back().answer : -1;
+    if (escapeAnswer != -1) box.setEscapeButton(buttons.back());
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i]) return choices[i].answer;
+    return escapeAnswer != -1 ? escapeAnswer : choices.front().answer;
+}
+
+void LinuxPlatform::popupMenu(forms::Form&, forms::Menu& menu) {
+    QMenu popup;
+    std::map<QAction*, forms::Menu*> items;
+    for (forms::Menu* item : menu.items()) items[popup.addAction(q(item->Caption()))] = item;
+    QAction* chosen = popup.exec(QCursor::pos());
+    if (auto it = items.find(chosen); it != items.end()) it->second->click();
+}
+
+void LinuxPlatform::runCommandLine(const std::string& commandLine, int) {
+    // The one command line the windows run: "explorer /n," + folder.
+    const std::string explorer = "explorer /n,";
+    if (commandLine.size() > explorer.size() &&
+        std::equal(explorer.begin(), explorer.end(), commandLine.begin(),
+                   [](char a, char b) { return std::tolower(a) == std::tolower(b); })) {
+        openFolder(commandLine.substr(explorer.size()));
+        return;
+    }
+    startDetached(programFor(commandLine.substr(0, commandLine.find(' '))));
+}
+
+void LinuxPlatform::shellExecute(const ShellCall& call) {
+    if (call.verb != "open") return;
+    if (isAddress(call.file)) {
+        openWithDesktop(call.file);
+    } else if (isBareHost(call.file)) {
+        openWithDesktop("http://" + call.file);
+    } else if (call.file.size() > 1 && call.file[1] == ':') {
+        openFolder(call.file);
+    } else {
+        startDetached(programFor(call.file));
+    }
+}
+
+void LinuxPlatform::keepOnTop(forms::Form& form) {
+    QWidget* w = form.window();
+    bool visible = w->isVisible();
+    w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (visible) w->show();  // changing the flags hides a shown window
+}
+
+void LinuxPlatform::endProcess() { QCoreApplication::exit(0); }
+
+void LinuxPlatform::randomize(double seed) { random_.seed(static_cast<std::uint32_t>(seed * 1000.0)); }
+
+double LinuxPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
+
+double LinuxPlatform::secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+bool LinuxPlatform::folderExists(const std::string& path) {
+    auto local = drives::localPath(path);
+    std::error_code ec;
+    return local && std::filesystem::is_directory(*local, ec);
+}
+
+void LinuxPlatform::makeDirectory(const std::string& path) {
+    if (auto local = drives::localPath(path)) {
+        std::error_code ec;
+        std::filesystem::create_directories(*local, ec);
+    }
+}
+
+void LinuxPlatform::changeDirectory(const std::string& path) {
+    if (auto local = drives::localPath(path)) {
+        std::error_code ec;
+        std::filesystem::current_path(*local, ec);
+    }
+}
+
+namespace {
+
+// Office and browser objects, carried out by starting the program that stands in for
+// the office program once the object is asked to show itself.
+class DesktopObject : public AutomationObject {
+public:
+    explicit DesktopObject(std::string kind) : kind_(std::move(kind)) {}
+    ~DesktopObject() override {
+        // Text typed into a new Word document is handed over as a file of its own.
+        if (kind_ == "writer" && started_ && !typed_.empty()) {
+            QString dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+            QString file =
+                QDir(dir).filePath(QStringLiteral("ppt-trainer-%1.txt").arg(QCoreApplication::applicationPid()));
+            QFile out(file);
+            if (out.open(QIODevice::WriteOnly)) {
+                out.write(typed_.data(), static_cast<qint64>(typed_.size()));
+                out.close();
+                startDetached({"libreoffice", "--writer", file.toStdString()});
+            }
+        } else if (started_) {
+            startDetached({"libreoffice", "--" + kind_});
+        }
+    }
+    void setProperty(const std::string& name, const AutomationValue& value) override {
+        if (name == "Visible" && value != AutomationValue(false) && value != AutomationValue(0)) started_ = true;
+    }
+    std::unique_ptr<AutomationObject> call(const std::string& method,
+                                           const std::vector<AutomationValue>& arguments) override {
+        if (kind_ == "browser") {
+            if (method == "Navigate" && !arguments.empty())
+                if (const auto* url = std::get_if<std::string>(&arguments.front())) openWithDesktop(*url);
+            return nullptr;
+        }
+        if (method == "appshow" || method == "filenew") started_ = true;
+        if (method == "Insert" && !arguments.empty())
+            if (const auto* text = std::get_if<std::string>(&arguments.front())) typed_ += *text;
+        if (method == "Workbooks" || method == "Presentations") return std::make_unique<Collection>();
+        return nullptr;
+    }
+
+private:
+    class Collection : public AutomationObject {
+    public:
+        void setProperty(const std::string&, const AutomationValue&) override {}
+        std::unique_ptr<AutomationObject> call(const std::string&, const std::vector<AutomationValue>&) override {
+            return std::make_unique<Collection>();
+        }
+    };
+    std::string kind_;
+    bool started_ = false;
+    std::string typed_;
+};
+
+}  // namespace
+
+std::unique_ptr<AutomationObject> LinuxPlatform::createObject(const std::string& programmaticId) {
+    std::string id;
+    for (char c : programmaticId) id += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (id == "word.basic" || id == "word.application") return std::make_unique<DesktopObject>("writer");
+    if (id == "excel.application") return std::make_unique<DesktopObject>("calc");
+    if (id == "powerpoint.application") return std::make_unique<DesktopObject>("impress");
+    if (id == "internetexplorer.application") return std::make_unique<DesktopObject>("browser");
+    return nullptr;
+}
+
+}  // namespace platform

@@ -1,0 +1,40 @@
+#pragma once
+// The platform of a Linux desktop: Qt for boxes and menus, the desktop's default
+// programs for folders and addresses, LibreOffice for the office programs.
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+// The local program and arguments that stand for a registered program name
+// ("POWERPNT" -> LibreOffice Impress); empty when nothing here stands for it.
+std::vector<std::string> programFor(const std::string& registeredName);
+
+class LinuxPlatform : public Platform {
+public:
+    int messageBox(const std::string& prompt, int style, const std::optional<std::string>& title) override;
+    void popupMenu(forms::Form& form, forms::Menu& menu) override;
+    void runCommandLine(const std::string& commandLine, int windowStyle) override;
+    void shellExecute(const ShellCall& call) override;
+    void keepOnTop(forms::Form& form) override;
+    void endProcess() override;
+    void randomize(double seed) override;
+    double random() override;
+    double secondsSinceMidnight() override;
+    bool folderExists(const std::string& path) override;
+    void makeDirectory(const std::string& path) override;
+    void changeDirectory(const std::string& path) override;
+    std::unique_ptr<AutomationObject> createObject(const std::string& programmaticId) override;
+
+private:
+    std::mt19937 random_{std::random_device{}()};
+};
+
+// Starts a program with an argument list, never through a shell; a program that is
+// missing is ignored.
+void startDetached(const std::vector<std::string>& programAndArguments);
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+// The tests run the real windows on Qt's offscreen platform, with the recording
+// platform installed in place of the desktop.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <cstdlib>
+
+#include "platform/forms.h"
+#include "platform/look.h"
+#include "support/recording_platform.h"
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(forms::look::font(forms::Font{}));
+    platform::install(&testing_support::recorder());
+    ::testing::InitGoogleTest(&argc, argv);
+    int status = RUN_ALL_TESTS();
+    forms::Registry::resetForTests();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}
