@@ -1,6 +1,8 @@
 #include "navigation/form60.h"
 
 #include "navigation/contact_links.h"
+#include "navigation/form2.h"
+#include "navigation/form26.h"
 #include "shared/contact.h"
 
 using namespace forms;
@@ -20,13 +22,17 @@ Form60::Form60()
       Line5(*this, 1200, 5160, 1200, 6120),
       Label2(*this, {1200, 6360, 2535, 255}, std::string("Corvanta网址：") + kCompanyWebAddress),
       Label5(*this, {3840, 6360, 2415, 255}, std::string("联系邮箱：") + kContactEmail),
-      Command7(*this, {6480, 6360, 615, 375}, "退出", true) {
+      Command7(*this, {6480, 6360, 615, 375}, "退出", true),
+      SyllabusDoor(*this, {120, 6360, 975, 375}, "考试大纲", true) {
     for (CommandButton* b : {&Command2, &Command4}) {
         b->setFont({.name = "华文中宋", .size = 12});
         b->setBackColor(0x00C0FFFF);
     }
     Command7.setFont({.name = "华文中宋", .size = 9});
     Command7.setBackColor(0x000080FF);
+    SyllabusDoor.setFont({.name = "华文中宋", .size = 9});
+    SyllabusDoor.setBackColor(0x0080C0FF);
+    SyllabusDoor.onClick([this] { OpenSyllabus(); });
     contact::styleLink(Label2, 0x00800000);
     contact::styleLink(Label5, 0x00800000);
     Command2.onClick([this] { Command2_Click(); });
@@ -37,7 +43,9 @@ Form60::Form60()
 }
 
 void Form60::Command2_Click() {
-    // The study window comes with its own issue; until then the button does nothing.
+    form<Form2>().Show();
+    Hide();
+    Unload();
 }
 
 void Form60::Command4_Click() {
@@ -49,3 +57,5 @@ void Form60::Command7_Click() { EndProgram(); }
 void Form60::Label2_Click() { contact::openWebsite(); }
 
 void Form60::Label5_Click() { contact::openMail(*this); }
+
+void Form60::OpenSyllabus() { form<Form26>().Show(); }

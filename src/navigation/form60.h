@@ -16,10 +16,14 @@ public:
     forms::Label Label2;
     forms::Label Label5;
     forms::CommandButton Command7;
+    // The learner's door to OpenSyllabus, in the free corner left of the contact row.
+    forms::CommandButton SyllabusDoor;
 
     void Command2_Click();
     void Command4_Click();
     void Command7_Click();
     void Label2_Click();
     void Label5_Click();
+    // Operations that no designed control invokes.
+    void OpenSyllabus();
 };

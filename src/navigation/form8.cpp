@@ -2,6 +2,7 @@
 
 #include "navigation/contact_links.h"
 #include "navigation/form60.h"
+#include "navigation/notice_windows.h"
 #include "shared/contact.h"
 
 using namespace forms;
@@ -17,10 +18,14 @@ Form8::Form8()
       Image1(Frame1, {960, 240, 1485, 525}, "start_button"),
       Label1(*this, {0, 6960, 1215, 255}, ""),
       Label2(*this, {1200, 6960, 2655, 255}, std::string("公司网址：") + kCompanyWebAddress),
-      Label3(*this, {3720, 6960, 3255, 255}, std::string("联系邮箱：") + kContactEmail) {
+      Label3(*this, {3720, 6960, 3255, 255}, std::string("联系邮箱：") + kContactEmail),
+      AdvertDoor(Frame1, {4800, 300, 1215, 405}, "推荐网站", true) {
     Label1.setBackColor(0x0080C0FF);
     contact::styleLink(Label2, 0x00C00000);
     contact::styleLink(Label3, 0x00C00000);
+    AdvertDoor.setFont({.name = "宋体", .size = 9});
+    AdvertDoor.setBackColor(0x0080C0FF);
+    AdvertDoor.onClick([this] { ShowAdvertWindow(); });
     Image1.onClick([this] { Image1_Click(); });
     Label2.onClick([this] { Label2_Click(); });
     Label3.onClick([this] { Label3_Click(); });
@@ -35,3 +40,8 @@ void Form8::Image1_Click() {
 void Form8::Label2_Click() { contact::openWebsite(); }
 
 void Form8::Label3_Click() { contact::openMail(*this); }
+
+void Form8::ShowAdvertWindow() {
+    form<Form22>().Show();
+    Hide();
+}

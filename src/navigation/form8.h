@@ -12,8 +12,12 @@ public:
     forms::Label Label1;
     forms::Label Label2;
     forms::Label Label3;
+    // The learner's door to ShowAdvertWindow, in the start strip beside the start picture.
+    forms::CommandButton AdvertDoor;
 
     void Image1_Click();
     void Label2_Click();
     void Label3_Click();
+    // Operations that no designed control invokes.
+    void ShowAdvertWindow();
 };

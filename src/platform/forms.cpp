@@ -150,7 +150,7 @@ void Registry::dispatch(const Form* source, const std::function<void()>& handler
 
 void Registry::closeBox(Form& form) {
     dispatch(&form, [&form] {
-        form.Unload();
+        form.closeBoxClicked();
         // A learner who closes the last visible window must not leave the program running unseen.
         if (!anyShown()) endProgram();
     });

@@ -454,6 +454,9 @@ public:
     Form& operator=(const Form&) = delete;
 
     virtual void Form_Load() {}
+    // What the title-bar close box does: unload this window alone, unless a window
+    // treats it as one of its own buttons.
+    virtual void closeBoxClicked() { Unload(); }
 
     void Show();
     void Hide();
