@@ -1,5 +1,6 @@
 #include "navigation/form60.h"
 
+#include "cases/form10.h"
 #include "navigation/contact_links.h"
 #include "navigation/form2.h"
 #include "navigation/form26.h"
@@ -49,7 +50,9 @@ void Form60::Command2_Click() {
 }
 
 void Form60::Command4_Click() {
-    // The case chooser comes with its own issue; until then the button does nothing.
+    form<Form10>().Show();
+    Hide();
+    Unload();
 }
 
 void Form60::Command7_Click() { EndProgram(); }

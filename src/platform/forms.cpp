@@ -298,10 +298,25 @@ void Form::buildMenuBar() {
     w->resize(width, height);
 }
 
+void Form::setTabOrder(std::vector<Control*> order) {
+    tabOrder_ = std::move(order);
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1]->widget(), tabOrder_[i]->widget());
+}
+
 void Form::Show() {
     if (!loaded_) return;
     QWidget* w = qt_->window.get();
+    const bool first = !w->isVisible() && w->focusWidget() == nullptr;
     w->show();
+    if (first) {
+        for (Control* c : tabOrder_) {
+            if (c->Visible() && c->Enabled() && c->widget()->focusPolicy() != Qt::NoFocus) {
+                c->widget()->setFocus();
+                break;
+            }
+        }
+    }
     w->raise();
     w->activateWindow();
 }
@@ -973,20 +988,25 @@ void Timer::tick() {
 namespace {
 class LineWidget : public QWidget {
 public:
-    LineWidget(QWidget* parent, QPoint a, QPoint b, Colour c) : QWidget(parent), a_(a), b_(b), colour_(c) {
+    LineWidget(QWidget* parent, QPoint a, QPoint b, Colour c, int width)
+        : QWidget(parent), a_(a), b_(b), colour_(c), width_(width) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.setPen(QPen(look::colour(colour_), 1));
-        p.drawLine(a_, b_);
+        QPen pen(look::colour(colour_), width_);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        const QPointF shift(width_ / 2.0, width_ / 2.0);  // the pen's width lies inside the widget
+        p.drawLine(QPointF(a_) + shift, QPointF(b_) + shift);
     }
 
 private:
     QPoint a_, b_;
     Colour colour_;
+    int width_;
 };
 
 class ShapeWidget : public QWidget {
@@ -1018,18 +1038,19 @@ private:
 };
 }  // namespace
 
-Line::Line(Container& parent, int x1, int y1, int x2, int y2, Colour colour)
-    : Control(parent, Rect{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + kTwipsPerPixel,
-                           std::abs(y2 - y1) + kTwipsPerPixel}),
+Line::Line(Container& parent, int x1, int y1, int x2, int y2, Colour colour, int width)
+    : Control(parent, Rect{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + width * kTwipsPerPixel,
+                           std::abs(y2 - y1) + width * kTwipsPerPixel}),
       x1_(x1),
       y1_(y1),
       x2_(x2),
       y2_(y2),
-      colour_(colour) {
+      colour_(colour),
+      width_(width) {
     const int left = std::min(x1, x2);
     const int top = std::min(y1, y2);
     attach(new LineWidget(parentArea(), QPoint(px(x1_ - left), px(y1_ - top)), QPoint(px(x2_ - left), px(y2_ - top)),
-                          colour_));
+                          colour_, width_));
 }
 
 Shape::Shape(Container& parent, Rect place, Kind kind) : Control(parent, place), kind_(kind) {

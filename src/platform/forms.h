@@ -357,12 +357,14 @@ private:
 
 class Line : public Control {
 public:
-    Line(Container& parent, int x1, int y1, int x2, int y2, Colour colour = kWindowText);
+    Line(Container& parent, int x1, int y1, int x2, int y2, Colour colour = kWindowText, int width = 1);
     Colour BorderColor() const { return colour_; }
+    int BorderWidth() const { return width_; }
 
 private:
     int x1_, y1_, x2_, y2_;
     Colour colour_;
+    int width_;
 };
 
 class Shape : public Control {
@@ -469,6 +471,9 @@ public:
     const FormDesign& design() const { return design_; }
     long hWnd() const { return handle_; }
     const std::vector<Menu*>& menus() const { return menus_; }
+    // The order in which the Tab key visits the controls; the first that can take the
+    // focus has it when the window is first shown.
+    void setTabOrder(std::vector<Control*> order);
 
     Form& owner() override { return *this; }
     QWidget* area() override;
@@ -484,6 +489,7 @@ private:
     struct Widgets;
     std::unique_ptr<Widgets> qt_;
     std::vector<Menu*> menus_;
+    std::vector<Control*> tabOrder_;
     long handle_ = 0;
     bool loaded_ = false;
 };
@@ -532,6 +538,14 @@ template <class T>
 bool isShown() {
     Form* f = Registry::find(typeid(T));
     return f != nullptr && f->Visible();
+}
+
+// Shows a window and hides it at once, so that a window whose load fills shared data
+// runs its load; a loaded window is not loaded again.
+template <class T>
+void Preload() {
+    form<T>().Show();
+    form<T>().Hide();
 }
 
 // Runs an operation that no control invokes as an event of the program.

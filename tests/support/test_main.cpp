@@ -10,8 +10,19 @@
 #include "platform/look.h"
 #include "support/recording_platform.h"
 
+namespace {
+QtMessageHandler standardHandler = nullptr;
+
+// The offscreen platform cannot raise windows and says so at every Show.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QStringLiteral("does not support raise()"))) return;
+    if (standardHandler != nullptr) standardHandler(type, context, message);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    standardHandler = qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,44 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/forms.h"
+
+// The case window: the chosen case's name and text, its material folder, PowerPoint,
+// the solution steps and the way back to the chooser. The exam uses it as its
+// operation-question window.
+class Form16 : public forms::Form {
+public:
+    Form16();
+    void Form_Load() override;
+    void closeBoxClicked() override;
+
+    forms::CommandButton Command7;
+    forms::CommandButton Command10;
+    forms::Frame Frame3;
+    forms::TextBox Text1;
+    forms::Frame Frame1;
+    forms::CommandButton Command2;
+    forms::Frame Frame4;
+    forms::Label Label4;
+    forms::CommandButton Command8;
+    forms::Line Line1;
+    forms::Menu popmenu;
+    forms::Menu neirong;
+
+    void Command10_Click();
+    void Command7_Click();
+    void Command2_Click();
+    void Command8_Click();
+    void Text1_MouseDown(int button, int shift, int x, int y);
+
+    // Operations that no control of the window invokes.
+    void KeepOnTop();
+    void ShowItemSteps(std::int16_t item);
+    void CloseToChooser();
+    void ShowTestFinishedNotice();
+};
+
+// Whether the selection names a listed case that has no text in the trainer ("实例10"
+// to "实例40"): for those the case and steps windows show empty texts rather than
+// another case's.
+bool isCaseWithoutContent(const std::string& selection);

@@ -1,0 +1,76 @@
+#include "cases/form24.h"
+
+#include "cases/case_content.h"
+#include "cases/form10.h"
+#include "shared/module1.h"
+
+using namespace forms;
+using namespace Module1;
+
+Form24::Form24()
+    : Form({.caption = "NCRE无纸化_二级MS Office高级应用_考试系统_姓名：模拟1，准考证号：418207735096"}),
+      KSXM(*this, "答题(&T)"),
+      XZ(KSXM, "选择题"),
+      ZCL(KSXM, "字处理"),
+      WD(ZCL, "Word.docx"),
+      DZBG(KSXM, "电子表格"),
+      EX(DZBG, "Excel.xlsx"),
+      YSWG(KSXM, "演示文稿"),
+      PT(YSWG, "yswg.pptx"),
+      HELP(*this, "帮助(&H)"),
+      KSGY(HELP, "上机练习说明"),
+      popmenu(*this, "快捷菜单", false),
+      neirong(popmenu, "内容不可更改") {}
+
+namespace {
+
+void sectionBuild(const cases::SectionCase& c) {
+    QuestionStem[23] = joinLines(c.text);
+    for (int i = 1; i <= 8; ++i) OptionB[i] = joinLines(c.sections[static_cast<std::size_t>(i - 1)]);
+    std::string steps;
+    for (int i = 1; i <= 8; ++i) {
+        if (i > 1) steps += kCrLf;
+        steps += OptionB[i].text();
+    }
+    CorrectAnswer[23] = steps;
+}
+
+// Every line goes through the scratch tables first and is appended after a line break.
+void lineBuild(const cases::LineCase& c) {
+    const int n = static_cast<int>(c.text.size());
+    const int m = static_cast<int>(c.steps.size());
+    for (int i = 1; i <= n; ++i) OptionA[i] = c.text[static_cast<std::size_t>(i - 1)];
+    for (int i = 1; i <= n; ++i) QuestionStem[23] = QuestionStem[23].text() + std::string(kCrLf) + OptionA[i].text();
+    for (int i = 1; i <= m; ++i) OptionB[i] = c.steps[static_cast<std::size_t>(i - 1)];
+    for (int i = 1; i <= m; ++i) CorrectAnswer[23] = CorrectAnswer[23].text() + std::string(kCrLf) + OptionB[i].text();
+}
+
+}  // namespace
+
+void Form24::Form_Load() {
+    for (int i = 1; i <= 70; ++i) {
+        QuestionStem[i] = "";
+        CorrectAnswer[i] = "";
+        OptionA[i] = "";
+        OptionB[i] = "";
+    }
+    // The selection is read afresh for each comparison, as the chooser holds it then.
+    if (CurrentSelection() == "实例1")
+        sectionBuild(cases::case1Content());
+    else if (CurrentSelection() == "实例2")
+        sectionBuild(cases::case2Content());
+    else if (CurrentSelection() == "实例3")
+        sectionBuild(cases::case3Content());
+    else if (CurrentSelection() == "实例4")
+        sectionBuild(cases::case4Content());
+    else if (CurrentSelection() == "实例5")
+        sectionBuild(cases::case5Content());
+    else if (CurrentSelection() == "实例6")
+        lineBuild(cases::case6Content());
+    else if (CurrentSelection() == "实例7")
+        lineBuild(cases::case7Content());
+    else if (CurrentSelection() == "实例8")
+        lineBuild(cases::case8Content());
+    else if (CurrentSelection() == "实例9")
+        lineBuild(cases::case9Content());
+}
