@@ -49,11 +49,6 @@ protected:
             combo.type(selection);
         form<Form10>().Command2.click();
     }
-    std::vector<std::string> commandLines() {
-        std::vector<std::string> out;
-        for (auto& [line, style] : shell().commandLines) out.push_back(line);
-        return out;
-    }
 };
 
 TEST_F(CaseRoadTest, AFreshChooserListsFortyCasesWithTheFirstSelected) {

@@ -36,11 +36,6 @@ protected:
         form<Form2>().List1.pick(chapter);
         form<Form2>().Command1.click();
     }
-    std::vector<std::string> commandLines() {
-        std::vector<std::string> out;
-        for (auto& [line, style] : shell().commandLines) out.push_back(line);
-        return out;
-    }
 };
 
 TEST_F(StudyRoadTest, TheHubOpensTheStudyWindowWithTheFirstChapterAndGoesAway) {

@@ -26,3 +26,9 @@ std::vector<std::string> TrainerTest::shownCaptions() {
         if (f->Visible()) out.push_back(f->Caption());
     return out;
 }
+
+std::vector<std::string> TrainerTest::commandLines() {
+    std::vector<std::string> out;
+    for (const auto& [line, style] : shell().commandLines) out.push_back(line);
+    return out;
+}

@@ -23,6 +23,8 @@ protected:
     // The windows that are loaded, by caption, and those of them that are shown.
     static std::vector<std::string> loadedCaptions();
     static std::vector<std::string> shownCaptions();
+    // The command lines run so far, without their window styles.
+    static std::vector<std::string> commandLines();
 
 private:
     static void resetAll();
