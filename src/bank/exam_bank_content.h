@@ -1,0 +1,33 @@
+#pragma once
+// The simulated exam's choice questions: twenty sets of twenty records.
+#include "bank/choice_record.h"
+
+namespace bank {
+
+using ExamSet = std::array<ChoiceRecord, 20>;
+
+const ExamSet& examSet01();
+const ExamSet& examSet02();
+const ExamSet& examSet03();
+const ExamSet& examSet04();
+const ExamSet& examSet05();
+const ExamSet& examSet06();
+const ExamSet& examSet07();
+const ExamSet& examSet08();
+const ExamSet& examSet09();
+const ExamSet& examSet10();
+const ExamSet& examSet11();
+const ExamSet& examSet12();
+const ExamSet& examSet13();
+const ExamSet& examSet14();
+const ExamSet& examSet15();
+const ExamSet& examSet16();
+const ExamSet& examSet17();
+const ExamSet& examSet18();
+const ExamSet& examSet19();
+const ExamSet& examSet20();
+
+// Set n, 1 to 20.
+const ExamSet& examSet(int n);
+
+}  // namespace bank
