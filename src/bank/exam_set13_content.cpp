@@ -5,7 +5,7 @@ namespace bank {
 const ExamSet& examSet13() {
     static const ExamSet set = {{
         // 1: leaves of a full binary tree of depth 5
-        {"深度为5的满二叉树中，叶子结点的个数为（  ）。",
+        {"深度为5的满二叉树（根结点在第1层）中，叶子结点的个数为（  ）。",
          {"(A) 32", "(B) 31", "(C) 16", "(D) 15"},
          "C",
          "满二叉树的叶子结点全部在最后一层，深度为5的满二叉树第5层的结点数为2^(5-1)=2^4=16，故叶子结点数为16；31是整棵树的结点总数2^5-1。"},

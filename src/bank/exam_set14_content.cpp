@@ -117,7 +117,7 @@ const ExamSet& examSet14() {
          "A",
          "ASCII码中小写字母按字母顺序连续编码，f在a之后第5位，所以f的ASCII码为61H+5=66H（即十进制97+5=102）；46H是大写字母F的编码。"},
         // 15: name of the first electronic computer
-        {"15.世界上第一台电子数字计算机的名字是（）。",
+        {"15.通常认为世界上第一台电子数字计算机是（）。",
          {"(A)ENIAC",
           "(B)EDVAC",
           "(C)UNIVAC-I",

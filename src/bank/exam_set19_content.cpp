@@ -5,7 +5,7 @@ namespace bank {
 const ExamSet& examSet19() {
     static const ExamSet set = {{
         // 1: leaves of a full binary tree of depth 5
-        {"一棵深度为5的满二叉树中，叶子结点共有（ ）个。",
+        {"一棵深度为5的满二叉树（根结点在第1层）中，叶子结点共有（ ）个。",
          {"（A）32", "（B）16", "（C）31", "（D）15"},
          "B",
          "满二叉树每一层的结点数都达到最大值，叶子结点全部在第5层，个数为2^(5-1)=2^4=16；31是整棵树的结点总数2^5-1，故正确答案为B。"},
