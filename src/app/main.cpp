@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
     platform::install(&linuxPlatform);
     forms::form<Form8>().Show();
     int status = QApplication::exec();
-    forms::Registry::resetForTests();
+    forms::Registry::reset();
     return status;
 }

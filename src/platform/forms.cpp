@@ -170,7 +170,7 @@ void Registry::endProgram() {
 
 bool Registry::ended() { return state().ended; }
 
-void Registry::resetForTests() {
+void Registry::reset() {
     auto& s = state();
     int depth = s.depth;
     s.depth = 1;

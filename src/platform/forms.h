@@ -507,7 +507,7 @@ public:
     // the program checked, once the outermost handler has returned.
     static void dispatch(const Form* source, const std::function<void()>& handler);
     // Unloads every window without running anything and forgets that the program ended.
-    static void resetForTests();
+    static void reset();
     static void closeBox(Form& form);
     static void endProgram();
     static bool ended();

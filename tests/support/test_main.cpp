@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     platform::install(&testing_support::recorder());
     ::testing::InitGoogleTest(&argc, argv);
     int status = RUN_ALL_TESTS();
-    forms::Registry::resetForTests();
+    forms::Registry::reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;
 }

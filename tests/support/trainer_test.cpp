@@ -4,7 +4,7 @@
 #include <QWidget>
 
 void TrainerTest::resetAll() {
-    forms::Registry::resetForTests();
+    forms::Registry::reset();
     settle();
     Module1::reset();
     shell().clear();
