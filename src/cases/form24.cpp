@@ -35,14 +35,16 @@ void sectionBuild(const cases::SectionCase& c) {
     CorrectAnswer[23] = steps;
 }
 
-// Every line goes through the scratch tables first and is appended after a line break.
+// Each line goes into the scratch table first, then is appended to the slot after a line break.
+void linesThroughScratch(const Lines& lines, Table& scratch, Variant& slot) {
+    const int count = static_cast<int>(lines.size());
+    for (int i = 1; i <= count; ++i) scratch[i] = lines[static_cast<std::size_t>(i - 1)];
+    for (int i = 1; i <= count; ++i) slot = slot.text() + std::string(kCrLf) + scratch[i].text();
+}
+
 void lineBuild(const cases::LineCase& c) {
-    const int n = static_cast<int>(c.text.size());
-    const int m = static_cast<int>(c.steps.size());
-    for (int i = 1; i <= n; ++i) OptionA[i] = c.text[static_cast<std::size_t>(i - 1)];
-    for (int i = 1; i <= n; ++i) QuestionStem[23] = QuestionStem[23].text() + std::string(kCrLf) + OptionA[i].text();
-    for (int i = 1; i <= m; ++i) OptionB[i] = c.steps[static_cast<std::size_t>(i - 1)];
-    for (int i = 1; i <= m; ++i) CorrectAnswer[23] = CorrectAnswer[23].text() + std::string(kCrLf) + OptionB[i].text();
+    linesThroughScratch(c.text, OptionA, QuestionStem[23]);
+    linesThroughScratch(c.steps, OptionB, CorrectAnswer[23]);
 }
 
 }  // namespace
