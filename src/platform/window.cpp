@@ -1,0 +1,298 @@
+#include "platform/window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/look.h"
+#include "platform/menus.h"
+#include "platform/platform.h"
+#include "platform/qt_bridge.h"
+
+namespace forms {
+
+using qt::px;
+using qt::q;
+
+namespace {
+
+// Thrown by EndProgram to leave the running handler; caught where the event began.
+struct ProgramEnd {};
+
+struct State {
+    std::vector<std::pair<std::type_index, std::unique_ptr<Form>>> loaded;
+    std::vector<std::unique_ptr<Form>> unloaded;  // destroyed once the outermost handler returns
+    int depth = 0;
+    bool ended = false;
+    bool everLoaded = false;
+    long nextHandle = 0x10010;
+};
+
+State& state() {
+    static State s;
+    return s;
+}
+
+void destroyUnloaded() {
+    auto& s = state();
+    while (!s.unloaded.empty()) {
+        auto batch = std::move(s.unloaded);
+        s.unloaded.clear();
+        batch.clear();
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- the registry
+
+Form* Registry::find(std::type_index type) {
+    for (auto& [t, f] : state().loaded)
+        if (t == type) return f.get();
+    return nullptr;
+}
+
+void Registry::adopt(std::type_index type, std::unique_ptr<Form> form) {
+    auto& s = state();
+    Form& f = *form;
+    f.loaded_ = true;
+    f.handle_ = s.nextHandle += 4;
+    f.buildMenuBar();
+    s.loaded.emplace_back(type, std::move(form));
+    s.everLoaded = true;
+    dispatch(&f, [&f] { f.Form_Load(); });
+}
+
+void Registry::unload(Form& form) {
+    auto& s = state();
+    auto it = std::find_if(s.loaded.begin(), s.loaded.end(), [&](auto& p) { return p.second.get() == &form; });
+    if (it == s.loaded.end()) return;
+    form.window()->hide();
+    form.loaded_ = false;
+    s.unloaded.push_back(std::move(it->second));
+    s.loaded.erase(it);
+    if (s.depth == 0) destroyUnloaded();
+}
+
+bool Registry::anyLoaded() { return !state().loaded.empty(); }
+
+bool Registry::anyShown() {
+    for (auto& [t, f] : state().loaded)
+        if (f->Visible()) return true;
+    return false;
+}
+
+std::vector<Form*> Registry::loadedForms() {
+    std::vector<Form*> out;
+    for (auto& [t, f] : state().loaded) out.push_back(f.get());
+    return out;
+}
+
+void Registry::dispatch(const Form* source, const std::function<void()>& handler) {
+    auto& s = state();
+    if (s.ended) return;
+    if (source != nullptr && !source->loaded()) return;  // events of an unloaded window never run
+    ++s.depth;
+    try {
+        handler();
+    } catch (const ProgramEnd&) {
+        // The program ended inside this handler; every window is already gone.
+    }
+    --s.depth;
+    if (s.depth > 0) {
+        // A nested handler: if the program ended, the handler around it stops too.
+        if (s.ended) throw ProgramEnd{};
+        return;
+    }
+    destroyUnloaded();
+    // Checked only now, so that a handler may unload the last window and then show another.
+    if (!s.ended && s.everLoaded && s.loaded.empty()) endProgram();
+}
+
+void Registry::closeBox(Form& form) {
+    dispatch(&form, [&form] {
+        form.closeBoxClicked();
+        // A learner who closes the last visible window must not leave the program running unseen.
+        if (!anyShown()) endProgram();
+    });
+}
+
+void Registry::endProgram() {
+    auto& s = state();
+    if (s.ended) return;
+    s.ended = true;
+    while (!s.loaded.empty()) unload(*s.loaded.back().second);
+    platform::current().endProcess();
+    if (s.depth == 0)
+        destroyUnloaded();
+    else
+        throw ProgramEnd{};
+}
+
+bool Registry::ended() { return state().ended; }
+
+void Registry::reset() {
+    auto& s = state();
+    int depth = s.depth;
+    s.depth = 1;
+    while (!s.loaded.empty()) unload(*s.loaded.back().second);
+    s.depth = depth;
+    destroyUnloaded();
+    s.ended = false;
+    s.everLoaded = false;
+}
+
+void Registry::stopIfEnded() {
+    if (state().ended && state().depth > 0) throw ProgramEnd{};
+}
+
+void EndProgram() { Registry::endProgram(); }
+bool programEnded() { return Registry::ended(); }
+
+// ---------------------------------------------------------------- windows
+
+// A window's Qt side: the top-level widget, an optional menu bar and the client area.
+class WindowEvents : public QWidget {
+public:
+    explicit WindowEvents(Form& form) : form_(form) {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();  // the toolkit decides what closing does
+        if (form_.loaded()) Registry::closeBox(form_);
+    }
+
+private:
+    Form& form_;
+};
+
+struct Form::Widgets {
+    std::unique_ptr<WindowEvents> window;
+    QWidget* client = nullptr;
+    QMenuBar* menuBar = nullptr;
+    QObject* events = nullptr;  // receiver of all connections; deleted with the form
+};
+
+Form::Form(FormDesign design) : design_(std::move(design)), qt_(std::make_unique<Widgets>()) {
+    qt_->window = std::make_unique<WindowEvents>(*this);
+    QWidget* w = qt_->window.get();
+    qt_->events = new QObject();
+    w->setWindowTitle(q(design_.caption));
+    qt_->client = new QWidget(w);
+    qt_->client->setGeometry(0, 0, px(design_.clientWidth), px(design_.clientHeight));
+    look::paintBackground(qt_->client, design_.backColor);
+    look::paintBackground(w, design_.backColor);
+
+    Qt::WindowFlags flags = Qt::Window;
+    switch (design_.border) {
+        case BorderStyle::Sizable:
+            flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                     Qt::WindowCloseButtonHint;
+            break;
+        case BorderStyle::FixedSingle:
+            flags |=
+                Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            break;
+        case BorderStyle::FixedDialog:
+            flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+            break;
+        case BorderStyle::None:
+            flags |= Qt::FramelessWindowHint;
+            break;
+    }
+    if (!design_.showInTaskbar) flags |= Qt::Tool;
+    w->setWindowFlags(flags);
+    const int width = px(design_.clientWidth);
+    const int height = px(design_.clientHeight);
+    if (design_.border != BorderStyle::Sizable) w->setFixedSize(width, height);
+    // The designed place is the client area's, which is what a top-level geometry sets.
+    if (design_.place)
+        w->setGeometry(px(design_.place->first), px(design_.place->second), width, height);
+    else
+        w->resize(width, height);
+}
+
+Form::~Form() {
+    delete qt_->events;  // no connection of this window fires any more
+    QWidget* w = qt_->window.release();
+    w->hide();
+    w->deleteLater();  // a Qt signal of one of its widgets may still be on the stack
+}
+
+QWidget* Form::area() { return qt_->client; }
+QWidget* Form::window() const { return qt_->window.get(); }
+QObject* Form::events() const { return qt_->events; }
+
+void Form::buildMenuBar() {
+    bool anyVisible = std::any_of(menus_.begin(), menus_.end(), [](Menu* m) { return m->Visible(); });
+    if (!anyVisible) return;
+    QWidget* w = qt_->window.get();
+    qt_->menuBar = new QMenuBar(w);
+    std::function<void(QMenu*, Menu*)> fill = [&](QMenu* into, Menu* m) {
+        for (Menu* item : m->items()) {
+            if (item->items().empty()) {
+                QAction* a = into->addAction(q(item->Caption()));
+                QObject::connect(a, &QAction::triggered, qt_->events, [item] { item->click(); });
+            } else {
+                fill(into->addMenu(q(item->Caption())), item);
+            }
+        }
+    };
+    for (Menu* m : menus_) {
+        if (!m->Visible()) continue;
+        if (m->items().empty()) {
+            QAction* a = qt_->menuBar->addAction(q(m->Caption()));
+            QObject::connect(a, &QAction::triggered, qt_->events, [m] { m->click(); });
+        } else {
+            fill(qt_->menuBar->addMenu(q(m->Caption())), m);
+        }
+    }
+    const int barHeight = qt_->menuBar->sizeHint().height();
+    qt_->menuBar->setGeometry(0, 0, px(design_.clientWidth), barHeight);
+    qt_->client->move(0, barHeight);
+    const int width = px(design_.clientWidth);
+    const int height = px(design_.clientHeight) + barHeight;
+    if (design_.border != BorderStyle::Sizable) w->setFixedSize(width, height);
+    w->resize(width, height);
+}
+
+void Form::setTabOrder(std::vector<Control*> order) {
+    tabOrder_ = std::move(order);
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1]->widget(), tabOrder_[i]->widget());
+}
+
+void Form::Show() {
+    if (!loaded_) return;
+    QWidget* w = qt_->window.get();
+    const bool first = !w->isVisible() && w->focusWidget() == nullptr;
+    w->show();
+    if (first) {
+        for (Control* c : tabOrder_) {
+            if (c->Visible() && c->Enabled() && c->widget()->focusPolicy() != Qt::NoFocus) {
+                c->widget()->setFocus();
+                break;
+            }
+        }
+    }
+    w->raise();
+    w->activateWindow();
+}
+
+void Form::Hide() {
+    if (loaded_) qt_->window->hide();
+}
+
+void Form::Unload() { Registry::unload(*this); }
+
+bool Form::Visible() const { return loaded_ && qt_->window->isVisible(); }
+
+void Form::setCaption(std::string caption) {
+    design_.caption = std::move(caption);
+    qt_->window->setWindowTitle(q(design_.caption));
+}
+
+// ---------------------------------------------------------------- controls
+
+}  // namespace forms
