@@ -1,6 +1,5 @@
 #include "platform/controls.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -84,9 +83,59 @@ void VisualControl::applyLook() {
 
 // Command button ----------------------------------------------------------
 
+namespace {
+// A graphical-style button: its back colour flat and exact, a plain raised edge that
+// sinks while pressed, and a dotted focus mark, as the desktop it imitates draws it.
+class FlatButton : public QPushButton {
+public:
+    FlatButton(const QString& text, QWidget* parent, const VisualControl& control)
+        : QPushButton(text, parent), control_(control) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = rect();
+        p.fillRect(r, look::colour(control_.BackColor()));
+        const QColor light = look::colour(0x80000014), lit = look::colour(0x80000016);
+        const QColor shadow = look::colour(0x80000010), dark = look::colour(0x80000015);
+        const bool down = isDown();
+        auto edge = [&](QRect e, const QColor& topLeft, const QColor& bottomRight) {
+            p.setPen(topLeft);
+            p.drawLine(e.topLeft(), e.topRight());
+            p.drawLine(e.topLeft(), e.bottomLeft());
+            p.setPen(bottomRight);
+            p.drawLine(e.bottomLeft(), e.bottomRight());
+            p.drawLine(e.topRight(), e.bottomRight());
+        };
+        if (down) {
+            edge(r, dark, light);
+            edge(r.adjusted(1, 1, -1, -1), shadow, lit);
+        } else {
+            edge(r, light, dark);
+            edge(r.adjusted(1, 1, -1, -1), lit, shadow);
+        }
+        QRect textArea = r.adjusted(4, 3, -4, -3);
+        if (down) textArea.translate(1, 1);
+        p.setFont(font());
+        p.setPen(isEnabled() ? look::colour(control_.ForeColor()) : look::colour(0x80000011));
+        p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, text());
+        if (hasFocus()) {
+            QPen dots(look::colour(0x80000012), 1, Qt::DotLine);
+            p.setPen(dots);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.adjusted(3, 3, -4, -4));
+        }
+    }
+
+private:
+    const VisualControl& control_;
+};
+}  // namespace
+
 CommandButton::CommandButton(Container& parent, Rect place, std::string caption, bool graphical)
     : VisualControl(parent, place, kButtonFace, kButtonText), caption_(std::move(caption)), graphical_(graphical) {
-    auto* b = new QPushButton(q(caption_), parentArea());
+    QPushButton* b = graphical_ ? new FlatButton(q(caption_), parentArea(), *this)
+                                : new QPushButton(q(caption_), parentArea());
     b->setAutoDefault(false);
     attach(b);
     QObject::connect(b, &QPushButton::clicked, events(), [this] { raise(click_); });
@@ -102,6 +151,7 @@ void CommandButton::applyLook() {
     widget()->setFont(look::font(font_));
     // Only a graphical-style button shows its back colour, as on the desktop it imitates.
     look::paintButton(widget(), graphical_ ? back_ : kButtonFace, fore_);
+    widget()->update();
 }
 
 void CommandButton::click() {
@@ -157,7 +207,9 @@ void Label::setMousePointer(MousePointer p) {
 void Label::applyLook() {
     auto* l = static_cast<QLabel*>(widget());
     l->setFont(look::font(font_));
-    look::paintColours(l, back_, fore_, opaque_);
+    // A label in the button face is drawn on whatever its container paints, so no band
+    // shows where it lies on a frame or a window of another shade.
+    look::paintColours(l, back_, fore_, opaque_ && back_ != kButtonFace);
     Qt::Alignment h = align_ == Align::Center  ? Qt::AlignHCenter
                       : align_ == Align::Right ? Qt::AlignRight
                                                : Qt::AlignLeft;
@@ -170,9 +222,41 @@ void Label::click() {
 
 // Frame -------------------------------------------------------------------
 
+namespace {
+// A frame fills itself with its own back colour, edge to edge, and draws an etched
+// edge with the caption set into its top line.
+class FrameWidget : public QWidget {
+public:
+    FrameWidget(QWidget* parent, const Frame& frame) : QWidget(parent), frame_(frame) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), look::colour(frame_.BackColor()));
+        const QFontMetrics metrics(font());
+        const QString caption = q(frame_.Caption());
+        const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
+        const QRect edge = rect().adjusted(0, top, -2, -2);
+        p.setPen(look::colour(0x80000010));
+        p.drawRect(edge);
+        p.setPen(look::colour(0x80000014));
+        p.drawRect(edge.translated(1, 1));
+        if (caption.isEmpty()) return;
+        const int width = metrics.horizontalAdvance(caption);
+        const QRect text(8, 0, width + 4, metrics.height());
+        p.fillRect(text, look::colour(frame_.BackColor()));
+        p.setPen(look::colour(frame_.ForeColor()));
+        p.drawText(text, Qt::AlignCenter, caption);
+    }
+
+private:
+    const Frame& frame_;
+};
+}  // namespace
+
 Frame::Frame(Container& parent, Rect place, std::string caption)
     : VisualControl(parent, place, kButtonFace, kButtonText), caption_(std::move(caption)) {
-    auto* g = new QGroupBox(q(caption_), parentArea());
+    auto* g = new FrameWidget(parentArea(), *this);
     fillBack_ = true;
     attach(g);
     applyLook();

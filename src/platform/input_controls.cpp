@@ -173,7 +173,16 @@ ListBox::ListBox(Container& parent, Rect place) : VisualControl(parent, place, k
     QObject::connect(l, &QListWidget::currentRowChanged, events(), [this](int row) {
         if (pushing_) return;
         if (row < 0) return;
-        select(row, true);
+        // A mouse press only moves the selection; its click comes with the release, on
+        // the selected item as on any other. The keys raise Click as they move.
+        select(row, QApplication::mouseButtons() == Qt::NoButton);
+    });
+    QObject::connect(l, &QListWidget::itemClicked, events(), [this, l](QListWidgetItem* item) {
+        if (pushing_) return;
+        const int row = l->row(item);
+        if (row < 0) return;
+        select(row, false);
+        raise(click_);
     });
     QObject::connect(l, &QListWidget::itemSelectionChanged, events(), [this, l] {
         // A ctrl-click must not leave the list without a selection once it has one.
@@ -212,7 +221,8 @@ void ListBox::setListIndex(int index) {
 
 void ListBox::pick(int index) {
     if (!Visible() || !Enabled() || index < 0 || index >= ListCount()) return;
-    static_cast<QListWidget*>(widget())->setCurrentRow(index);
+    auto* l = static_cast<QListWidget*>(widget());
+    emit l->itemClicked(l->item(index));
 }
 
 void ListBox::select(int index, bool raiseClick) {

@@ -5,9 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTime>
@@ -18,6 +16,7 @@
 
 #include "platform/drive_map.h"
 #include "platform/forms.h"
+#include "platform/message_dialog.h"
 
 namespace platform {
 
@@ -82,65 +81,7 @@ std::vector<std::string> programFor(const std::string& registeredName) {
 }
 
 int LinuxPlatform::messageBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
-    QMessageBox box;
-    box.setTextFormat(Qt::PlainText);  // prompts are never read as markup
-    box.setText(q(prompt));
-    box.setWindowTitle(q(title.value_or(forms::kApplicationTitle)));
-    switch (style & 0xF0) {
-        case forms::vbCritical:
-            box.setIcon(QMessageBox::Critical);
-            break;
-        case forms::vbQuestion:
-            box.setIcon(QMessageBox::Question);
-            break;
-        case forms::vbExclamation:
-            box.setIcon(QMessageBox::Warning);
-            break;
-        case forms::vbInformation:
-            box.setIcon(QMessageBox::Information);
-            break;
-        default:
-            box.setIcon(QMessageBox::NoIcon);
-            break;
-    }
-    struct Choice {
-        const char* text;
-        int answer;
-    };
-    std::vector<Choice> choices;
-    switch (style & 0x0F) {
-        case forms::vbOKCancel:
-            choices = {{"确定", forms::vbOK}, {"取消", forms::vbCancel}};
-            break;
-        case forms::vbAbortRetryIgnore:
-            choices = {{"中止", forms::vbAbort}, {"重试", forms::vbRetry}, {"忽略", forms::vbIgnore}};
-            break;
-        case forms::vbYesNoCancel:
-            choices = {{"是", forms::vbYes}, {"否", forms::vbNo}, {"取消", forms::vbCancel}};
-            break;
-        case forms::vbYesNo:
-            choices = {{"是", forms::vbYes}, {"否", forms::vbNo}};
-            break;
-        case forms::vbRetryCancel:
-            choices = {{"重试", forms::vbRetry}, {"取消", forms::vbCancel}};
-            break;
-        default:
-            choices = {{"确定", forms::vbOK}};
-            break;
-    }
-    std::vector<QPushButton*> buttons;
-    for (const Choice& c : choices)
-        buttons.push_back(box.addButton(QString::fromUtf8(c.text), QMessageBox::AcceptRole));
-    std::size_t defaultIndex = static_cast<std::size_t>((style & 0xF00) >> 8);
-    if (defaultIndex >= buttons.size()) defaultIndex = 0;
-    box.setDefaultButton(buttons[defaultIndex]);
-    // Closing the box counts as its cancel button, or as its only button.
-    int escapeAnswer = choices.back().answer == forms::vbCancel || choices.size() == 1 ? choices.back().answer : -1;
-    if (escapeAnswer != -1) box.setEscapeButton(buttons.back());
-    box.exec();
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        if (box.clickedButton() == buttons[i]) return choices[i].answer;
-    return escapeAnswer != -1 ? escapeAnswer : choices.front().answer;
+    return showMessageDialog(prompt, style, title.value_or(forms::kApplicationTitle));
 }
 
 void LinuxPlatform::popupMenu(forms::Form&, forms::Menu& menu) {
@@ -230,7 +171,8 @@ public:
                 out.close();
                 startDetached({"libreoffice", "--writer", file.toStdString()});
             }
-        } else if (started_) {
+        } else if (started_ && kind_ != "browser") {
+            // The browser is the desktop's, opened by Navigate; no office program stands for it.
             startDetached({"libreoffice", "--" + kind_});
         }
     }

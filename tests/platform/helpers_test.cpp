@@ -2,7 +2,7 @@
 #include "platform/helpers.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -56,42 +56,73 @@ TEST_F(HelpersTest, KeepOnTopAsksForTheWindowAndTheNoticesUseTheSharedStyles) {
     EXPECT_EQ(shell().messageBoxes[1].title, std::nullopt);
 }
 
+// What the open box shows, read off its widgets; clicks the button captioned `press`.
 struct BoxSeen {
     QString title, text;
     Qt::TextFormat format = Qt::AutoText;
     QStringList buttons;
+    bool icon = false;
+    int textLeft = 0, textWidth = 0, naturalWidth = 0, boxWidth = 0;
 };
+
+void readOpenBox(BoxSeen& seen, const QString& press) {
+    QTimer::singleShot(0, [&seen, press] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        auto* text = box->findChild<QLabel*>(QStringLiteral("prompt"));
+        ASSERT_NE(text, nullptr);
+        seen.title = box->windowTitle();
+        seen.text = text->text();
+        seen.format = text->textFormat();
+        seen.icon = box->findChild<QLabel*>(QStringLiteral("icon")) != nullptr;
+        seen.textLeft = text->mapTo(box, QPoint(0, 0)).x();
+        seen.textWidth = text->width();
+        seen.boxWidth = box->width();
+        const QFontMetrics metrics(text->font());
+        for (const QString& line : text->text().split(QLatin1Char('\n')))
+            seen.naturalWidth = std::max(seen.naturalWidth, metrics.horizontalAdvance(line));
+        for (QPushButton* b : box->findChildren<QPushButton*>()) seen.buttons << b->text();
+        for (QPushButton* b : box->findChildren<QPushButton*>())
+            if (b->text() == press) b->click();
+    });
+}
 
 TEST(DesktopMessageBox, ShowsChineseButtonsPlainTextAndTheApplicationTitle) {
     platform::LinuxPlatform desktop;
     BoxSeen seen;
-    QTimer::singleShot(0, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.format = box->textFormat();
-        for (QAbstractButton* b : box->buttons()) seen.buttons << b->text();
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == QStringLiteral("否")) b->click();
-    });
+    readOpenBox(seen, QStringLiteral("否"));
     int answer = desktop.messageBox("<b>确认</b>\n第二行", vbYesNo + vbQuestion, std::nullopt);
     EXPECT_EQ(answer, vbNo);
     EXPECT_EQ(seen.title.toStdString(), kApplicationTitle);
     EXPECT_EQ(seen.format, Qt::PlainText);
     EXPECT_EQ(seen.text.toStdString(), "<b>确认</b>\n第二行");
-    EXPECT_TRUE(seen.buttons.contains(QStringLiteral("是")));
-    EXPECT_TRUE(seen.buttons.contains(QStringLiteral("否")));
+    EXPECT_EQ(seen.buttons, (QStringList{QStringLiteral("是"), QStringLiteral("否")}));
+    EXPECT_TRUE(seen.icon);
 
-    QTimer::singleShot(0, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("提示"));
-        ASSERT_EQ(box->buttons().size(), 1);
-        EXPECT_EQ(box->buttons().front()->text(), QStringLiteral("确定"));
-        box->buttons().front()->click();
-    });
+    BoxSeen ok;
+    readOpenBox(ok, QStringLiteral("确定"));
     EXPECT_EQ(desktop.messageBox("本章节操作题完毕！", vbOKOnly, "提示"), vbOK);
+    EXPECT_EQ(ok.title, QStringLiteral("提示"));
+    EXPECT_EQ(ok.buttons, QStringList{QStringLiteral("确定")});
+}
+
+TEST(DesktopMessageBox, IsSizedToItsTextWithAnIconGapOnlyWhenAsked) {
+    platform::LinuxPlatform desktop;
+    const std::string prompt = "你确定要交卷吗？交卷后将不能再修改答案。";
+    BoxSeen plain, withIcon;
+    readOpenBox(plain, QStringLiteral("确定"));
+    desktop.messageBox(prompt, vbOKOnly, "提示");
+    readOpenBox(withIcon, QStringLiteral("确定"));
+    desktop.messageBox(prompt, vbOKOnly + vbInformation, "提示");
+
+    EXPECT_FALSE(plain.icon);
+    EXPECT_LT(plain.textLeft, 30);  // no room kept for an icon that is not there
+    EXPECT_TRUE(withIcon.icon);
+    EXPECT_GT(withIcon.textLeft, plain.textLeft + 30);
+    for (const BoxSeen* seen : {&plain, &withIcon}) {
+        EXPECT_GE(seen->textWidth, seen->naturalWidth);  // the whole line, unwrapped
+        EXPECT_GE(seen->boxWidth, seen->textLeft + seen->naturalWidth);
+    }
 }
 
 }  // namespace

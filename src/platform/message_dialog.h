@@ -1,0 +1,13 @@
+#pragma once
+// The desktop's modal message box: a text sized to itself, an icon only where the
+// style asks for one, Chinese buttons in a strip below.
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Returns the button pressed (forms::vbOK, vbYes, ...); closing the box answers its
+// cancel button, or its only button.
+int showMessageDialog(const std::string& prompt, int style, const std::string& title);
+
+}  // namespace platform
