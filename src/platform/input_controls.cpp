@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "platform/look.h"
 #include "platform/qt_bridge.h"
@@ -166,6 +167,23 @@ void TextBox::type(const std::string& text) {
 
 // List box ----------------------------------------------------------------
 
+namespace {
+// Tells the list while a mouse button is down on it, until the release has been handled.
+class ListPresses : public QObject {
+public:
+    explicit ListPresses(bool& down) : down_(down) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) down_ = true;
+        if (e->type() == QEvent::MouseButtonRelease)
+            QTimer::singleShot(0, this, [this] { down_ = false; });
+        return false;
+    }
+
+private:
+    bool& down_;
+};
+}  // namespace
+
 ListBox::ListBox(Container& parent, Rect place) : VisualControl(parent, place, kWindowBackground, kWindowText) {
     auto* l = new QListWidget(parentArea());
     l->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -175,8 +193,11 @@ ListBox::ListBox(Container& parent, Rect place) : VisualControl(parent, place, k
         if (row < 0) return;
         // A mouse press only moves the selection; its click comes with the release, on
         // the selected item as on any other. The keys raise Click as they move.
-        select(row, QApplication::mouseButtons() == Qt::NoButton);
+        select(row, !mouseDown_);
     });
+    auto* presses = new ListPresses(mouseDown_);
+    presses->setParent(events());
+    l->viewport()->installEventFilter(presses);
     QObject::connect(l, &QListWidget::itemClicked, events(), [this, l](QListWidgetItem* item) {
         if (pushing_) return;
         const int row = l->row(item);

@@ -70,6 +70,7 @@ private:
     std::vector<std::string> items_;
     int index_ = -1;
     bool pushing_ = false;
+    bool mouseDown_ = false;
     std::function<void()> click_;
 };
 
