@@ -35,7 +35,11 @@ Form9::Form9()
     Text1.onMouseDown([this](int button, int shift, int x, int y) { Text1_MouseDown(button, shift, x, y); });
 }
 
-void Form9::Form_Load() { helpers::KeepOnTop(*this); }
+void Form9::Form_Load() {
+    // Beside the window whose steps or analysis it shows, so that it covers none of it.
+    if (Form* explained = Registry::lastShown()) placeBeside(*explained);
+    helpers::KeepOnTop(*this);
+}
 
 void Form9::Command1_Click() {
     const std::string key = currentExerciseKey();

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QRadioButton>
 #include <QTextDocument>
 #include <QTimer>
@@ -61,20 +61,21 @@ TextBox::TextBox(Container& parent, Rect place, std::string text, Style style)
     auto* filter = new TextBoxEvents(*this);
     filter->setParent(events());
     if (style_.multiLine) {
-        auto* e = new QPlainTextEdit(parentArea());
+        auto* e = new QTextEdit(parentArea());
+        e->setAcceptRichText(false);  // pasted or dropped text comes in plain, as typed text does
         e->setReadOnly(style_.locked);
         e->setLineWrapMode(style_.scrollBars == ScrollBars::Horizontal || style_.scrollBars == ScrollBars::Both
-                               ? QPlainTextEdit::NoWrap
-                               : QPlainTextEdit::WidgetWidth);
+                               ? QTextEdit::NoWrap
+                               : QTextEdit::WidgetWidth);
         bool vertical = style_.scrollBars == ScrollBars::Vertical || style_.scrollBars == ScrollBars::Both;
         e->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        e->setHorizontalScrollBarPolicy(e->lineWrapMode() == QPlainTextEdit::NoWrap ? Qt::ScrollBarAlwaysOn
+        e->setHorizontalScrollBarPolicy(e->lineWrapMode() == QTextEdit::NoWrap ? Qt::ScrollBarAlwaysOn
                                                                                     : Qt::ScrollBarAlwaysOff);
         if (!style_.border) e->setFrameShape(QFrame::NoFrame);
         e->viewport()->installEventFilter(filter);
         e->installEventFilter(filter);
         filter->pressTarget = e->viewport();
-        QObject::connect(e, &QPlainTextEdit::textChanged, events(), [this, e] {
+        QObject::connect(e, &QTextEdit::textChanged, events(), [this, e] {
             if (!pushing_) takeTypedText(fromWidgetText(e->toPlainText()));
         });
         w = e;
@@ -95,7 +96,7 @@ TextBox::TextBox(Container& parent, Rect place, std::string text, Style style)
 
 void TextBox::pushText() {
     pushing_ = true;
-    if (auto* e = qobject_cast<QPlainTextEdit*>(widget())) {
+    if (auto* e = qobject_cast<QTextEdit*>(widget())) {
         e->setPlainText(toWidgetText(text_));
     } else if (auto* l = qobject_cast<QLineEdit*>(widget())) {
         QString t = q(text_);
@@ -121,7 +122,7 @@ void TextBox::setText(std::string text) {
 
 void TextBox::setLocked(bool locked) {
     style_.locked = locked;
-    if (auto* e = qobject_cast<QPlainTextEdit*>(widget())) e->setReadOnly(locked);
+    if (auto* e = qobject_cast<QTextEdit*>(widget())) e->setReadOnly(locked);
     if (auto* l = qobject_cast<QLineEdit*>(widget())) l->setReadOnly(locked);
 }
 
@@ -129,7 +130,7 @@ void TextBox::setAlignment(Label::Align a) {
     Qt::Alignment h = a == Label::Align::Center  ? Qt::AlignHCenter
                       : a == Label::Align::Right ? Qt::AlignRight
                                                  : Qt::AlignLeft;
-    if (auto* e = qobject_cast<QPlainTextEdit*>(widget())) {
+    if (auto* e = qobject_cast<QTextEdit*>(widget())) {
         QTextOption o = e->document()->defaultTextOption();
         o.setAlignment(h);
         e->document()->setDefaultTextOption(o);
@@ -156,7 +157,7 @@ void TextBox::type(const std::string& text) {
     if (!Enabled() || style_.locked) return;
     pushing_ = true;
     std::string typed = text;
-    if (auto* e = qobject_cast<QPlainTextEdit*>(widget())) {
+    if (auto* e = qobject_cast<QTextEdit*>(widget())) {
         e->setPlainText(q(text));
         typed = fromWidgetText(e->toPlainText());
     }

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -26,6 +27,7 @@ struct State {
     int depth = 0;
     bool ended = false;
     bool everLoaded = false;
+    Form* lastShown = nullptr;
     long nextHandle = 0x10010;
 };
 
@@ -70,6 +72,7 @@ void Registry::unload(Form& form) {
     if (it == s.loaded.end()) return;
     form.window()->hide();
     form.loaded_ = false;
+    if (s.lastShown == &form) s.lastShown = nullptr;
     s.unloaded.push_back(std::move(it->second));
     s.loaded.erase(it);
     if (s.depth == 0) destroyUnloaded();
@@ -131,6 +134,8 @@ void Registry::endProgram() {
 }
 
 bool Registry::ended() { return state().ended; }
+
+Form* Registry::lastShown() { return state().lastShown; }
 
 void Registry::reset() {
     auto& s = state();
@@ -265,6 +270,7 @@ void Form::setTabOrder(std::vector<Control*> order) {
 
 void Form::Show() {
     if (!loaded_) return;
+    state().lastShown = this;
     QWidget* w = qt_->window.get();
     const bool first = !w->isVisible() && w->focusWidget() == nullptr;
     w->show();
@@ -278,6 +284,22 @@ void Form::Show() {
     }
     w->raise();
     w->activateWindow();
+}
+
+void Form::placeBeside(const Form& other) {
+    QWidget* w = qt_->window.get();
+    const QRect beside = other.window()->frameGeometry();
+    const QScreen* screen = other.window()->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Before its first show a window has no frame yet: allow for one like the other's.
+    QSize size = w->frameGeometry().size();
+    if (!w->isVisible()) size += other.window()->frameGeometry().size() - other.window()->geometry().size();
+    QPoint at(beside.right() + 1, beside.top());
+    if (at.x() + size.width() > room.right() + 1)
+        at = QPoint(room.right() + 1 - size.width(), room.bottom() + 1 - size.height());
+    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())));
+    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
+    w->move(at);
 }
 
 void Form::Hide() {

@@ -76,6 +76,9 @@ public:
     // The order in which the Tab key visits the controls; the first that can take the
     // focus has it when the window is first shown.
     void setTabOrder(std::vector<Control*> order);
+    // Moves this window beside another, to its right, or where that has no room into
+    // the screen's bottom right corner; wholly on the screen either way.
+    void placeBeside(const Form& other);
 
     Form& owner() override { return *this; }
     QWidget* area() override;
@@ -105,6 +108,8 @@ public:
     static bool anyLoaded();
     static bool anyShown();
     static std::vector<Form*> loadedForms();
+    // The loaded window shown most recently, or null.
+    static Form* lastShown();
     // Runs an event handler: windows unloaded meanwhile are destroyed, and the end of
     // the program checked, once the outermost handler has returned.
     static void dispatch(const Form* source, const std::function<void()>& handler);

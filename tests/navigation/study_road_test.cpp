@@ -1,5 +1,7 @@
 // The study road, driven as a learner clicks: hub, study window, skill practice, steps
 // viewer and back; the syllabus and the advert and notice windows.
+#include <QScreen>
+#include <QWidget>
 #include "navigation/form2.h"
 #include "navigation/form26.h"
 #include "navigation/form60.h"
@@ -103,6 +105,13 @@ TEST_F(StudyRoadTest, SkillPracticeOpensOnTheChapterWithTheStudyWindowHidden) {
     EXPECT_EQ(commandLines(), std::vector<std::string>{explorer("C:\\PowerPointZentrix\\素材\\技能练习\\421")});
     practice.Command2.click();
     EXPECT_TRUE(form<Form9>().Command1.Visible());
+    // The viewer opens beside the exercise, off its chapter title and task, and on the screen.
+    QWidget* viewer = form<Form9>().window();
+    const QRect title(practice.Label4.widget()->mapToGlobal(QPoint(0, 0)), practice.Label4.widget()->size());
+    const QRect task(practice.Text1.widget()->mapToGlobal(QPoint(0, 0)), practice.Text1.widget()->size());
+    EXPECT_FALSE(viewer->frameGeometry().intersects(title));
+    EXPECT_FALSE(viewer->frameGeometry().intersects(task.adjusted(0, 0, 0, -task.height() / 2)));
+    EXPECT_TRUE(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
 }
 
 TEST_F(StudyRoadTest, ChaptersZeroOneAndFourOfferPowerPointAndNoMaterial) {

@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include "platform/helpers.h"
 #include "support/trainer_test.h"
@@ -215,7 +215,7 @@ TEST_F(ControlsTest, TextBoxesGiveBackExactlyTheTextWritten) {
     const std::string text = "第1行\r\n  第2行 \r\n\r\n<b>第4行</b>";
     box.setText(text);
     EXPECT_EQ(box.Text(), text);
-    auto* edit = qobject_cast<QPlainTextEdit*>(box.widget());
+    auto* edit = qobject_cast<QTextEdit*>(box.widget());
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->document()->blockCount(), 4);
     EXPECT_EQ(edit->toPlainText().toStdString(), "第1行\n  第2行 \n\n<b>第4行</b>");
@@ -319,7 +319,7 @@ TEST_F(ControlsTest, TimersTickOnlyWhileEnabledWithAnInterval) {
 TEST_F(ControlsTest, ARightPressOnAGuardedBoxPopsUpTheWindowMenuAndNeverTheBoxMenu) {
     auto& a = form<WindowA>();
     a.Show();
-    auto* edit = qobject_cast<QPlainTextEdit*>(a.Text1.widget());
+    auto* edit = qobject_cast<QTextEdit*>(a.Text1.widget());
     QWidget* viewport = edit->viewport();
 
     QPoint at(20, 20);
