@@ -1,0 +1,128 @@
+// The Linux platform itself: its launches run against stand-in programs on a
+// temporary PATH, which log the argument lists they are started with, and its folders
+// lie on a temporary drive root.
+#include "platform/linux_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using Launch = std::vector<std::string>;
+
+class LinuxPlatformTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(bin_.isValid() && data_.isValid());
+        log_ = QDir(bin_.path()).filePath(QStringLiteral("launches.log")).toStdString();
+        for (const char* program : {"xdg-open", "libreoffice", "gnome-text-editor", "thunderbird"}) {
+            const std::string path = QDir(bin_.path()).filePath(QString::fromUtf8(program)).toStdString();
+            std::ofstream script(path);
+            // One record a launch: the program's name, then each argument on a line of its own.
+            script << "#!/bin/sh\n{ echo \"@${0##*/}\"; for a in \"$@\"; do echo \"$a\"; done; } >> '" << log_
+                   << "'\n";
+            script.close();
+            std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        }
+        savedPath_ = std::getenv("PATH") ? std::getenv("PATH") : "";
+        savedData_ = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+        setenv("PATH", bin_.path().toUtf8().constData(), 1);
+        setenv("XDG_DATA_HOME", data_.path().toUtf8().constData(), 1);
+        std::filesystem::create_directories(driveC() / "PowerPointZentrix" / "素材" / "技能练习" / "421");
+    }
+    void TearDown() override {
+        setenv("PATH", savedPath_.c_str(), 1);
+        if (savedData_.empty())
+            unsetenv("XDG_DATA_HOME");
+        else
+            setenv("XDG_DATA_HOME", savedData_.c_str(), 1);
+    }
+
+    std::filesystem::path driveC() const { return std::filesystem::path(data_.path().toStdString()) / "ppt-trainer" / "drive_c"; }
+
+    std::vector<Launch> launches() const {
+        std::vector<Launch> out;
+        std::ifstream in(log_);
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line[0] == '@')
+                out.push_back({line.substr(1)});
+            else if (!out.empty())
+                out.back().push_back(line);
+        }
+        return out;
+    }
+    // Waits until the stand-ins have logged `count` launches (they start detached).
+    std::vector<Launch> waitFor(std::size_t count) const {
+        QElapsedTimer clock;
+        clock.start();
+        while (launches().size() < count && clock.elapsed() < 5000) QThread::msleep(20);
+        QThread::msleep(150);  // time for a launch that should not have happened to show up
+        return launches();
+    }
+
+    platform::LinuxPlatform desktop_;
+
+private:
+    QTemporaryDir bin_, data_;
+    std::string log_, savedPath_, savedData_;
+};
+
+TEST_F(LinuxPlatformTest, FoldersProgramsAddressesAndMailReachTheirStandInsAsArgumentLists) {
+    desktop_.runCommandLine("explorer /n,c:\\powerpointzentrix\\素材\\技能练习\\421", 1);
+    desktop_.runCommandLine("explorer /n,C:\\PowerPointZentrix\\素材\\技能练习\\999", 1);  // missing: ignored
+    desktop_.shellExecute({.verb = "open", .file = "POWERPNT", .showCommand = 3});
+    desktop_.shellExecute({.verb = "open", .file = "notepad", .showCommand = 3});
+    desktop_.shellExecute({.verb = "open", .file = "example.com", .showCommand = 3});
+    desktop_.shellExecute({.verb = "open", .file = "http://example.com/?q=1;rm -rf ~ $(id)", .showCommand = 3});
+    desktop_.shellExecute({.verb = "open", .file = "mailto:kf@example.com", .showCommand = 0});
+    desktop_.shellExecute({.verb = "open", .file = "NOSUCHPROGRAM", .showCommand = 3});  // nothing stands for it
+    const std::string folder = (driveC() / "PowerPointZentrix" / "素材" / "技能练习" / "421").string();
+    EXPECT_EQ(waitFor(6), (std::vector<Launch>{{"xdg-open", folder},
+                                              {"libreoffice", "--impress"},
+                                              {"gnome-text-editor"},
+                                              {"xdg-open", "http://example.com"},
+                                              {"xdg-open", "http://example.com/?q=1;rm -rf ~ $(id)"},
+                                              {"xdg-open", "mailto:kf@example.com"}}));
+}
+
+TEST_F(LinuxPlatformTest, TheBrowserObjectOpensThePageAndStartsNoOfficeProgram) {
+    {
+        auto browser = desktop_.createObject("internetexplorer.Application");
+        ASSERT_NE(browser, nullptr);
+        browser->setProperty("Visible", true);
+        browser->call("Navigate", {std::string("http://photo.example.org/")});
+    }
+    desktop_.shellExecute({.verb = "open", .file = "http://example.net/", .showCommand = 3});
+    EXPECT_EQ(waitFor(2), (std::vector<Launch>{{"xdg-open", "http://photo.example.org/"},
+                                              {"xdg-open", "http://example.net/"}}));
+}
+
+TEST_F(LinuxPlatformTest, OfficeObjectsStartTheirProgramOnceShown) {
+    {
+        auto excel = desktop_.createObject("Excel.Application");
+        ASSERT_NE(excel, nullptr);
+        excel->setProperty("Visible", true);
+        excel->call("Workbooks")->call("Add");
+    }
+    { auto hidden = desktop_.createObject("PowerPoint.Application"); }  // never shown: nothing starts
+    EXPECT_EQ(waitFor(1), (std::vector<Launch>{{"libreoffice", "--calc"}}));
+}
+
+TEST_F(LinuxPlatformTest, FoldersAreMadeAndFoundOnTheDriveWithoutRegardToCase) {
+    EXPECT_FALSE(desktop_.folderExists("c:\\wexam\\29010001"));
+    desktop_.makeDirectory("c:\\wexam");
+    desktop_.makeDirectory("c:\\wexam\\29010001");
+    EXPECT_TRUE(desktop_.folderExists("C:\\Wexam\\29010001"));
+    EXPECT_TRUE(std::filesystem::is_directory(driveC() / "wexam" / "29010001"));
+}
+
+}  // namespace
