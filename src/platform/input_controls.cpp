@@ -423,6 +423,11 @@ OptionButton::OptionButton(Container& parent, Rect place, std::string caption)
     applyLook();
 }
 
+void OptionButton::setCaption(std::string caption) {
+    caption_ = std::move(caption);
+    static_cast<QRadioButton*>(widget())->setText(q(caption_));
+}
+
 void OptionButton::check(bool value) {
     auto off = [](OptionButton& o) {
         auto* r = static_cast<QRadioButton*>(o.widget());

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "platform/drive_map.h"
@@ -87,7 +88,16 @@ int LinuxPlatform::messageBox(const std::string& prompt, int style, const std::o
 void LinuxPlatform::popupMenu(forms::Form&, forms::Menu& menu) {
     QMenu popup;
     std::map<QAction*, forms::Menu*> items;
-    for (forms::Menu* item : menu.items()) items[popup.addAction(q(item->Caption()))] = item;
+    // An item with items of its own opens them as a submenu.
+    std::function<void(QMenu&, forms::Menu&)> fill = [&](QMenu& into, forms::Menu& from) {
+        for (forms::Menu* item : from.items()) {
+            if (item->items().empty())
+                items[into.addAction(q(item->Caption()))] = item;
+            else
+                fill(*into.addMenu(q(item->Caption())), *item);
+        }
+    };
+    fill(popup, menu);
     QAction* chosen = popup.exec(QCursor::pos());
     if (auto it = items.find(chosen); it != items.end()) it->second->click();
 }
