@@ -3,8 +3,10 @@
 #include "cases/case_content.h"
 #include "cases/form16.h"
 #include "cases/form24.h"
+#include "exercises/form36.h"
 #include "navigation/form60.h"
 #include "navigation/form8.h"
+#include "platform/platform.h"
 
 using namespace forms;
 
@@ -48,7 +50,9 @@ Form10::Form10()
       Line2(*this, 1800, 5880, 1800, 7200),
       Line3(*this, 600, 7200, 1800, 7200),
       Line4(*this, 600, 5880, 600, 7200),
-      Line5(*this, 120, 0, 9840, 0, 0x000000FF, 2) {
+      Line5(*this, 120, 0, 9840, 0, 0x000000FF, 2),
+      OperationDoor(Frame2, {5160, 1200, 1335, 375}, "数据库操作题", true),
+      OperationSets(*this, "数据库操作题", false) {
     const Font windowFont{.name = "宋体", .size = 12};
     for (Frame* f : {&Frame2, &Frame3}) f->setFont(windowFont);
     Combo1.setFont(windowFont);
@@ -58,9 +62,15 @@ Form10::Form10()
         l->setForeColor(0x000000FF);
         l->setFont({.name = "宋体", .size = 21.75});
     }
-    setTabOrder({&Combo1, &Command2, &Text1, &Command1});
+    OperationDoor.setFont({.name = "宋体", .size = 9});
+    for (int k = 1; k <= exercises::kOperationSetCount; ++k) {
+        OperationSetItems.push_back(std::make_unique<Menu>(OperationSets, exercises::operationSetName(k)));
+        OperationSetItems.back()->onClick([this, k] { OperationSetItem_Click(k); });
+    }
+    setTabOrder({&Combo1, &Command2, &OperationDoor, &Text1, &Command1});
     Command2.onClick([this] { Command2_Click(); });
     Command1.onClick([this] { Command1_Click(); });
+    OperationDoor.onClick([this] { OperationDoor_Click(); });
 }
 
 void Form10::Form_Load() {
@@ -92,6 +102,15 @@ void Form10::Command1_Click() {
     Hide();
     Unload();
     form<Form60>().Show();
+}
+
+void Form10::OperationDoor_Click() { platform::current().popupMenu(*this, OperationSets); }
+
+// The set's name goes into the combo as if typed, so the list keeps its 40 cases.
+void Form10::OperationSetItem_Click(int number) {
+    Combo1.setText(exercises::operationSetName(number));
+    Hide();
+    form<Form36>().Show();
 }
 
 Form45::Form45() : Form({.caption = "Form45", .clientWidth = 4680, .clientHeight = 3195}) {}

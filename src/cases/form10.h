@@ -1,5 +1,7 @@
 #pragma once
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/forms.h"
 
@@ -22,9 +24,15 @@ public:
     forms::Line Line3;
     forms::Line Line4;
     forms::Line Line5;
+    // The way to the database operation questions: a button that pops up the 26 sets.
+    forms::CommandButton OperationDoor;
+    forms::Menu OperationSets;
+    std::vector<std::unique_ptr<forms::Menu>> OperationSetItems;  // set k at index k - 1
 
     void Command2_Click();
     void Command1_Click();
+    void OperationDoor_Click();
+    void OperationSetItem_Click(int number);
 };
 
 // The text of the chooser's combo, read afresh at every use; touching it loads the

@@ -53,11 +53,11 @@ void openFolder(const std::string& windowsPath) {
 
 }  // namespace
 
-void startDetached(const std::vector<std::string>& programAndArguments) {
+void startDetached(const std::vector<std::string>& programAndArguments, const std::string& workingFolder) {
     if (programAndArguments.empty() || !onPath(programAndArguments.front())) return;
     QStringList arguments;
     for (std::size_t i = 1; i < programAndArguments.size(); ++i) arguments << q(programAndArguments[i]);
-    QProcess::startDetached(q(programAndArguments.front()), arguments);
+    QProcess::startDetached(q(programAndArguments.front()), arguments, q(workingFolder));
 }
 
 std::vector<std::string> programFor(const std::string& registeredName) {
@@ -111,7 +111,7 @@ void LinuxPlatform::runCommandLine(const std::string& commandLine, int) {
         openFolder(commandLine.substr(explorer.size()));
         return;
     }
-    startDetached(programFor(commandLine.substr(0, commandLine.find(' '))));
+    startDetached(programFor(commandLine.substr(0, commandLine.find(' '))), startFolder());
 }
 
 void LinuxPlatform::shellExecute(const ShellCall& call) {
@@ -123,7 +123,12 @@ void LinuxPlatform::shellExecute(const ShellCall& call) {
     } else if (call.file.size() > 1 && call.file[1] == ':') {
         openFolder(call.file);
     } else {
-        startDetached(programFor(call.file));
+        std::string folder = startFolder();
+        if (call.directory) {
+            auto local = drives::localPath(*call.directory);
+            folder = local ? local->string() : std::string();
+        }
+        startDetached(programFor(call.file), folder);
     }
 }
 
@@ -142,24 +147,16 @@ double LinuxPlatform::random() { return std::uniform_real_distribution<double>(0
 
 double LinuxPlatform::secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
-bool LinuxPlatform::folderExists(const std::string& path) {
-    auto local = drives::localPath(path);
+bool LinuxPlatform::folderExists(const std::string& path) { return folders_.folderExists(path); }
+
+bool LinuxPlatform::makeDirectory(const std::string& path) { return folders_.makeDirectory(path); }
+
+bool LinuxPlatform::changeDirectory(const std::string& path) { return folders_.changeDirectory(path); }
+
+std::string LinuxPlatform::startFolder() const {
+    auto current = folders_.currentDirectory('c');
     std::error_code ec;
-    return local && std::filesystem::is_directory(*local, ec);
-}
-
-void LinuxPlatform::makeDirectory(const std::string& path) {
-    if (auto local = drives::localPath(path)) {
-        std::error_code ec;
-        std::filesystem::create_directories(*local, ec);
-    }
-}
-
-void LinuxPlatform::changeDirectory(const std::string& path) {
-    if (auto local = drives::localPath(path)) {
-        std::error_code ec;
-        std::filesystem::current_path(*local, ec);
-    }
+    return current && std::filesystem::is_directory(*current, ec) ? current->string() : std::string();
 }
 
 namespace {

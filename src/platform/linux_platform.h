@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/drive_folders.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -25,16 +26,21 @@ public:
     double random() override;
     double secondsSinceMidnight() override;
     bool folderExists(const std::string& path) override;
-    void makeDirectory(const std::string& path) override;
-    void changeDirectory(const std::string& path) override;
+    bool makeDirectory(const std::string& path) override;
+    bool changeDirectory(const std::string& path) override;
     std::unique_ptr<AutomationObject> createObject(const std::string& programmaticId) override;
 
 private:
+    // The folder a program given no working folder starts in: the current directory
+    // of drive C, the current drive.
+    std::string startFolder() const;
+
     std::mt19937 random_{std::random_device{}()};
+    drives::DriveFolders folders_;
 };
 
-// Starts a program with an argument list, never through a shell; a program that is
-// missing is ignored.
-void startDetached(const std::vector<std::string>& programAndArguments);
+// Starts a program with an argument list, never through a shell, in a working folder
+// (empty: the process's own); a program that is missing is ignored.
+void startDetached(const std::vector<std::string>& programAndArguments, const std::string& workingFolder = {});
 
 }  // namespace platform

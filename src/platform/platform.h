@@ -61,9 +61,12 @@ public:
     virtual double random() = 0;  // uniform in [0, 1)
     virtual double secondsSinceMidnight() = 0;
 
+    // Drive folders: each operation says whether it succeeded and never throws.
+    // changeDirectory sets the current directory of the path's drive, in which programs
+    // started without a working folder start.
     virtual bool folderExists(const std::string& path) = 0;
-    virtual void makeDirectory(const std::string& path) = 0;
-    virtual void changeDirectory(const std::string& path) = 0;
+    virtual bool makeDirectory(const std::string& path) = 0;
+    virtual bool changeDirectory(const std::string& path) = 0;
 
     // Null when no such object can be created.
     virtual std::unique_ptr<AutomationObject> createObject(const std::string& programmaticId) = 0;

@@ -76,9 +76,15 @@ bool RecordingPlatform::folderExists(const std::string& path) {
     return std::find(folders.begin(), folders.end(), path) != folders.end();
 }
 
-void RecordingPlatform::makeDirectory(const std::string& path) {
+bool RecordingPlatform::makeDirectory(const std::string& path) {
     madeDirectories.push_back(path);
     folders.push_back(path);
+    return true;
+}
+
+bool RecordingPlatform::changeDirectory(const std::string& path) {
+    changedDirectories.push_back(path);
+    return true;
 }
 
 std::unique_ptr<platform::AutomationObject> RecordingPlatform::createObject(const std::string& programmaticId) {

@@ -59,8 +59,8 @@ public:
     double random() override;
     double secondsSinceMidnight() override { return clock; }
     bool folderExists(const std::string& path) override;
-    void makeDirectory(const std::string& path) override;
-    void changeDirectory(const std::string& path) override { changedDirectories.push_back(path); }
+    bool makeDirectory(const std::string& path) override;
+    bool changeDirectory(const std::string& path) override;
     std::unique_ptr<platform::AutomationObject> createObject(const std::string& programmaticId) override;
 };
 
