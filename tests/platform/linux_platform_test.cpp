@@ -117,12 +117,4 @@ TEST_F(LinuxPlatformTest, OfficeObjectsStartTheirProgramOnceShown) {
     EXPECT_EQ(waitFor(1), (std::vector<Launch>{{"libreoffice", "--calc"}}));
 }
 
-TEST_F(LinuxPlatformTest, FoldersAreMadeAndFoundOnTheDriveWithoutRegardToCase) {
-    EXPECT_FALSE(desktop_.folderExists("c:\\wexam\\29010001"));
-    desktop_.makeDirectory("c:\\wexam");
-    desktop_.makeDirectory("c:\\wexam\\29010001");
-    EXPECT_TRUE(desktop_.folderExists("C:\\Wexam\\29010001"));
-    EXPECT_TRUE(std::filesystem::is_directory(driveC() / "wexam" / "29010001"));
-}
-
 }  // namespace
