@@ -147,11 +147,26 @@ double LinuxPlatform::random() { return std::uniform_real_distribution<double>(0
 
 double LinuxPlatform::secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
+namespace {
+// The desktop this imitates always has its drive C; here it is a folder of ours, made
+// when the trainer first needs it. Where it cannot be made, the folder steps report it.
+void ensureDriveC() {
+    std::error_code ec;
+    std::filesystem::create_directories(drives::root() / "drive_c", ec);
+}
+}  // namespace
+
 bool LinuxPlatform::folderExists(const std::string& path) { return folders_.folderExists(path); }
 
-bool LinuxPlatform::makeDirectory(const std::string& path) { return folders_.makeDirectory(path); }
+bool LinuxPlatform::makeDirectory(const std::string& path) {
+    ensureDriveC();
+    return folders_.makeDirectory(path);
+}
 
-bool LinuxPlatform::changeDirectory(const std::string& path) { return folders_.changeDirectory(path); }
+bool LinuxPlatform::changeDirectory(const std::string& path) {
+    ensureDriveC();
+    return folders_.changeDirectory(path);
+}
 
 std::string LinuxPlatform::startFolder() const {
     auto current = folders_.currentDirectory('c');

@@ -117,4 +117,14 @@ TEST_F(LinuxPlatformTest, OfficeObjectsStartTheirProgramOnceShown) {
     EXPECT_EQ(waitFor(1), (std::vector<Launch>{{"libreoffice", "--calc"}}));
 }
 
+TEST_F(LinuxPlatformTest, DriveCIsThereOnAFreshMachineSoTheExamineeFolderCanBeMade) {
+    QTemporaryDir fresh;
+    setenv("XDG_DATA_HOME", fresh.path().toUtf8().constData(), 1);
+    platform::LinuxPlatform desktop;  // its drive root is read when it is made
+    EXPECT_TRUE(desktop.changeDirectory("c:\\"));
+    EXPECT_TRUE(desktop.makeDirectory("c:\\wexam"));
+    EXPECT_TRUE(desktop.makeDirectory("c:\\wexam\\29010001"));
+    EXPECT_TRUE(desktop.folderExists("C:\\Wexam\\29010001"));
+}
+
 }  // namespace
