@@ -391,14 +391,25 @@ void CheckBox::click() {
 
 OptionButton::OptionButton(Container& parent, Rect place, std::string caption)
     : VisualControl(parent, place, kButtonFace, kButtonText), caption_(std::move(caption)) {
-    auto* r = new QRadioButton(q(caption_), parentArea());
+    auto* r = new QRadioButton(parentArea());
     attach(r);
+    setCaption(caption_);
     QObject::connect(r, &QRadioButton::clicked, events(), [this] {
         if (pushing_) return;
         check(true);
         raise(click_);
     });
     applyLook();
+}
+
+namespace {
+// Option captions are question texts: an "&" in them is shown, never taken as an access key.
+QString literalCaption(const std::string& caption) { return q(caption).replace(u'&', QStringLiteral("&&")); }
+}  // namespace
+
+void OptionButton::setCaption(std::string caption) {
+    caption_ = std::move(caption);
+    static_cast<QRadioButton*>(widget())->setText(literalCaption(caption_));
 }
 
 void OptionButton::check(bool value) {

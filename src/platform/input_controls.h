@@ -121,6 +121,7 @@ class OptionButton : public VisualControl {
 public:
     OptionButton(Container& parent, Rect place, std::string caption);
     const std::string& Caption() const { return caption_; }
+    void setCaption(std::string caption);
     bool Value() const { return value_; }
     // True raises Click and clears the others of the group; false raises nothing.
     void setValue(bool value);
