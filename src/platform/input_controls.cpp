@@ -268,6 +268,9 @@ ComboBox::ComboBox(Container& parent, Rect place, std::string text)
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setCompleter(nullptr);
     c->setDuplicatesEnabled(true);
+    // Leaving the text field would otherwise select the item that equals the text and
+    // report it as activated: a Click that no pick from the list made.
+    QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, c, nullptr);
     auto* filter = new ComboEvents(*this);
     filter->setParent(events());
     c->lineEdit()->installEventFilter(filter);

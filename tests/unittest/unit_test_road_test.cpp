@@ -246,7 +246,16 @@ TEST_F(UnitTestRoad, TheListClicksOnlyOnAPickAndNeverTakesTypedText) {
     openFromHub();
     const std::string stem = QuestionStem[1].text();
     pick(right(1));
+    // The list shows the default unit without having it selected: leaving the list with
+    // the keyboard is no pick.
+    test().Combo1.widget()->setFocus();
+    QApplication::processEvents();
+    test().Text1.SetFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(ChosenAnswer[1].text(), right(1));
+    test().Combo1.widget()->setFocus();
     test().Combo1.type("数据结构与算法");
+    test().Text1.SetFocus();
     test().Combo1.pressEnter();
     test().Combo1.setText("程序设计基础");
     EXPECT_EQ(QuestionStem[1].text(), stem);
