@@ -5,6 +5,7 @@
 #include "navigation/form2.h"
 #include "navigation/form26.h"
 #include "shared/contact.h"
+#include "unittest/form4.h"
 
 using namespace forms;
 
@@ -24,16 +25,20 @@ Form60::Form60()
       Label2(*this, {1200, 6360, 2535, 255}, std::string("Corvanta网址：") + kCompanyWebAddress),
       Label5(*this, {3840, 6360, 2415, 255}, std::string("联系邮箱：") + kContactEmail),
       Command7(*this, {6480, 6360, 615, 375}, "退出", true),
-      SyllabusDoor(*this, {120, 6360, 975, 375}, "考试大纲", true) {
+      SyllabusDoor(*this, {120, 6360, 975, 375}, "考试大纲", true),
+      UnitTestDoor(*this, {120, 5880, 975, 375}, "单元测试", true) {
     for (CommandButton* b : {&Command2, &Command4}) {
         b->setFont({.name = "华文中宋", .size = 12});
         b->setBackColor(0x00C0FFFF);
     }
     Command7.setFont({.name = "华文中宋", .size = 9});
     Command7.setBackColor(0x000080FF);
-    SyllabusDoor.setFont({.name = "华文中宋", .size = 9});
-    SyllabusDoor.setBackColor(0x0080C0FF);
+    for (CommandButton* door : {&SyllabusDoor, &UnitTestDoor}) {
+        door->setFont({.name = "华文中宋", .size = 9});
+        door->setBackColor(0x0080C0FF);
+    }
     SyllabusDoor.onClick([this] { OpenSyllabus(); });
+    UnitTestDoor.onClick([this] { OpenUnitTest(); });
     contact::styleLink(Label2, 0x00800000);
     contact::styleLink(Label5, 0x00800000);
     Command2.onClick([this] { Command2_Click(); });
@@ -62,3 +67,9 @@ void Form60::Label2_Click() { contact::openWebsite(); }
 void Form60::Label5_Click() { contact::openMail(*this); }
 
 void Form60::OpenSyllabus() { form<Form26>().Show(); }
+
+void Form60::OpenUnitTest() {
+    form<Form4>().Show();
+    Hide();
+    Unload();
+}

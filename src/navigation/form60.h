@@ -18,6 +18,8 @@ public:
     forms::CommandButton Command7;
     // The learner's door to OpenSyllabus, in the free corner left of the contact row.
     forms::CommandButton SyllabusDoor;
+    // The door to OpenUnitTest, in the same look just above it.
+    forms::CommandButton UnitTestDoor;
 
     void Command2_Click();
     void Command4_Click();
@@ -26,4 +28,5 @@ public:
     void Label5_Click();
     // Operations that no designed control invokes.
     void OpenSyllabus();
+    void OpenUnitTest();
 };

@@ -134,8 +134,8 @@ private:
 
 CommandButton::CommandButton(Container& parent, Rect place, std::string caption, bool graphical)
     : VisualControl(parent, place, kButtonFace, kButtonText), caption_(std::move(caption)), graphical_(graphical) {
-    QPushButton* b = graphical_ ? new FlatButton(q(caption_), parentArea(), *this)
-                                : new QPushButton(q(caption_), parentArea());
+    QPushButton* b =
+        graphical_ ? new FlatButton(q(caption_), parentArea(), *this) : new QPushButton(q(caption_), parentArea());
     b->setAutoDefault(false);
     attach(b);
     QObject::connect(b, &QPushButton::clicked, events(), [this] { raise(click_); });
@@ -165,11 +165,29 @@ class ClickableLabel : public QLabel {
 public:
     using QLabel::QLabel;
     std::function<void()> clicked;
+    bool bordered = false;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked) clicked();
         QLabel::mouseReleaseEvent(e);
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QLabel::paintEvent(e);
+        if (!bordered) return;
+        // The sunken single edge of a bordered label: shadow over dark shadow at the top
+        // and left, highlight over light at the bottom and right.
+        QPainter p(this);
+        auto edge = [&](QRect r, const QColor& topLeft, const QColor& bottomRight) {
+            p.setPen(topLeft);
+            p.drawLine(r.topLeft(), r.topRight());
+            p.drawLine(r.topLeft(), r.bottomLeft());
+            p.setPen(bottomRight);
+            p.drawLine(r.bottomLeft(), r.bottomRight());
+            p.drawLine(r.topRight(), r.bottomRight());
+        };
+        edge(rect(), look::colour(0x80000010), look::colour(0x80000014));
+        edge(rect().adjusted(1, 1, -1, -1), look::colour(0x80000015), look::colour(0x80000016));
     }
 };
 }  // namespace
@@ -200,6 +218,19 @@ void Label::setOpaque(bool opaque) {
     applyLook();
 }
 
+void Label::setPaintsButtonFace(bool paints) {
+    paintsButtonFace_ = paints;
+    applyLook();
+}
+
+void Label::setBordered(bool bordered) {
+    bordered_ = bordered;
+    auto* l = static_cast<ClickableLabel*>(widget());
+    l->bordered = bordered;
+    l->setContentsMargins(bordered ? QMargins(2, 2, 2, 2) : QMargins());
+    l->update();
+}
+
 void Label::setMousePointer(MousePointer p) {
     widget()->setCursor(p == MousePointer::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
@@ -209,7 +240,7 @@ void Label::applyLook() {
     l->setFont(look::font(font_));
     // A label in the button face is drawn on whatever its container paints, so no band
     // shows where it lies on a frame or a window of another shade.
-    look::paintColours(l, back_, fore_, opaque_ && back_ != kButtonFace);
+    look::paintColours(l, back_, fore_, opaque_ && (back_ != kButtonFace || paintsButtonFace_));
     Qt::Alignment h = align_ == Align::Center  ? Qt::AlignHCenter
                       : align_ == Align::Right ? Qt::AlignRight
                                                : Qt::AlignLeft;

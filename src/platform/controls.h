@@ -99,6 +99,11 @@ public:
     void setAlignment(Align a);
     bool Opaque() const { return opaque_; }
     void setOpaque(bool opaque);  // BackStyle: opaque or transparent
+    // Where the back colour carries state, the button face is painted like any other
+    // colour instead of letting the container show through.
+    void setPaintsButtonFace(bool paints);
+    bool Bordered() const { return bordered_; }
+    void setBordered(bool bordered);  // BorderStyle: none or a fixed single sunken edge
     void setMousePointer(MousePointer p);
     void onClick(std::function<void()> h) { click_ = std::move(h); }
     void click();
@@ -110,6 +115,8 @@ private:
     std::string caption_;
     Align align_ = Align::Left;
     bool opaque_ = true;
+    bool paintsButtonFace_ = false;
+    bool bordered_ = false;
     std::function<void()> click_;
 };
 

@@ -290,6 +290,9 @@ ComboBox::ComboBox(Container& parent, Rect place, std::string text)
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setCompleter(nullptr);
     c->setDuplicatesEnabled(true);
+    // Leaving the text field would otherwise select the item that equals the text and
+    // report it as activated: a Click that no pick from the list made.
+    QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, c, nullptr);
     auto* filter = new ComboEvents(*this);
     filter->setParent(events());
     c->lineEdit()->installEventFilter(filter);
@@ -413,8 +416,9 @@ void CheckBox::click() {
 
 OptionButton::OptionButton(Container& parent, Rect place, std::string caption)
     : VisualControl(parent, place, kButtonFace, kButtonText), caption_(std::move(caption)) {
-    auto* r = new QRadioButton(q(caption_), parentArea());
+    auto* r = new QRadioButton(parentArea());
     attach(r);
+    setCaption(caption_);
     QObject::connect(r, &QRadioButton::clicked, events(), [this] {
         if (pushing_) return;
         check(true);
@@ -423,9 +427,14 @@ OptionButton::OptionButton(Container& parent, Rect place, std::string caption)
     applyLook();
 }
 
+namespace {
+// Option captions are question texts: an "&" in them is shown, never taken as an access key.
+QString literalCaption(const std::string& caption) { return q(caption).replace(u'&', QStringLiteral("&&")); }
+}  // namespace
+
 void OptionButton::setCaption(std::string caption) {
     caption_ = std::move(caption);
-    static_cast<QRadioButton*>(widget())->setText(q(caption_));
+    static_cast<QRadioButton*>(widget())->setText(literalCaption(caption_));
 }
 
 void OptionButton::check(bool value) {
