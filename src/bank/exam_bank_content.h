@@ -47,7 +47,9 @@ const ExamSet& examSet38();
 const ExamSet& examSet39();
 const ExamSet& examSet40();
 
-// Set n, 1 to 20.
+constexpr int kExamSetCount = 40;
+
+// Set n, 1 to 40.
 const ExamSet& examSet(int n);
 
 }  // namespace bank

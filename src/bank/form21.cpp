@@ -11,7 +11,7 @@ Form21::Form21()
       neirong(popmenu, "内容不可改动") {}
 
 void Form21::Form_Load() {
-    for (int n = 1; n <= 20; ++n) {
+    for (int n = 1; n <= bank::kExamSetCount; ++n) {
         // Read afresh for each name, exactly as the chooser holds it: no trimming, no folding.
         if (CurrentSelection() != "第" + std::to_string(n) + "套") continue;
         const bank::ExamSet& set = bank::examSet(n);

@@ -22,9 +22,10 @@ const char* const kAnswers[20] = {
 
 const ChoiceRecord& record(int set, int question) { return examSet(set)[static_cast<std::size_t>(question - 1)]; }
 
+// Sets 1 to 20 by default, whose totals the tests below pin; `last` 40 takes the whole bank.
 template <class F>
-void forEachRecord(F f) {
-    for (int s = 1; s <= 20; ++s)
+void forEachRecord(F f, int first = 1, int last = 20) {
+    for (int s = first; s <= last; ++s)
         for (int q = 1; q <= 20; ++q) f(s, q, record(s, q));
 }
 
@@ -62,17 +63,19 @@ TEST(ExamBank, TwentySetsWithTheirAnswerLetters) {
 
 TEST(ExamBank, NoPlaceholderAndNoTwoRecordsAlike) {
     std::set<std::string> seen;
-    forEachRecord([&](int s, int q, const ChoiceRecord& r) {
-        std::string all = std::string(r.stem) + '\x1f' + std::string(r.analysis);
-        for (std::string_view o : r.options) all += '\x1f' + std::string(o);
-        all += '\x1f' + std::string(r.answer);
-        EXPECT_EQ(all.find("待写"), std::string::npos) << where(s, q);
-        EXPECT_TRUE(seen.insert(all).second) << where(s, q) << " repeats another record";
-        EXPECT_FALSE(r.stem.empty()) << where(s, q);
-        EXPECT_FALSE(r.analysis.empty()) << where(s, q);
-        for (std::string_view o : r.options)
-            EXPECT_GT(o.size(), 3u) << where(s, q) << ": an option has text behind its prefix";
-    });
+    forEachRecord(
+        [&](int s, int q, const ChoiceRecord& r) {
+            std::string all = std::string(r.stem) + '\x1f' + std::string(r.analysis);
+            for (std::string_view o : r.options) all += '\x1f' + std::string(o);
+            all += '\x1f' + std::string(r.answer);
+            EXPECT_EQ(all.find("待写"), std::string::npos) << where(s, q);
+            EXPECT_TRUE(seen.insert(all).second) << where(s, q) << " repeats another record";
+            EXPECT_FALSE(r.stem.empty()) << where(s, q);
+            EXPECT_FALSE(r.analysis.empty()) << where(s, q);
+            for (std::string_view o : r.options)
+                EXPECT_GT(o.size(), 3u) << where(s, q) << ": an option has text behind its prefix";
+        },
+        1, bank::kExamSetCount);
 }
 
 TEST(ExamBank, PrefixFormsAndTheirTotals) {
@@ -259,12 +262,57 @@ TEST(ExamBank, RepeatedQuestionsAreFullWidthRewordingsOfTheirFirstForm) {
 
 TEST(ExamBank, AnAnalysisThatNamesTheAnswerNamesTheKey) {
     const std::regex named("(答案|故选|应选|所以选|因此选|正确选项)(为|是|：|:)?[ ]?([A-D])");
-    forEachRecord([&](int s, int q, const ChoiceRecord& r) {
-        const std::string analysis(r.analysis);
-        for (auto it = std::sregex_iterator(analysis.begin(), analysis.end(), named); it != std::sregex_iterator();
-             ++it)
-            EXPECT_EQ((*it)[3].str(), std::string(r.answer)) << where(s, q) << ": " << analysis;
-    });
+    forEachRecord(
+        [&](int s, int q, const ChoiceRecord& r) {
+            const std::string analysis(r.analysis);
+            for (auto it = std::sregex_iterator(analysis.begin(), analysis.end(), named); it != std::sregex_iterator();
+                 ++it)
+                EXPECT_EQ((*it)[3].str(), std::string(r.answer)) << where(s, q) << ": " << analysis;
+        },
+        1, bank::kExamSetCount);
+}
+
+TEST(ExamBank, SetsTwentyOneToFortyFollowThePlanOfTheFirstTwenty) {
+    const std::vector<std::string> markers = {"（）", "（ ）", "（  ）", "（   ）", "( )", "(   )"};
+    // A question is its stem with its options; generic stems such as "下列叙述中，正确的是" recur.
+    auto question = [](const ChoiceRecord& r) {
+        std::string q(r.stem);
+        for (std::string_view o : r.options) q += '\x1f' + std::string(o.substr(std::min<std::size_t>(o.size(), 4)));
+        return q;
+    };
+    std::set<std::string> asked;
+    forEachRecord([&](int, int, const ChoiceRecord& r) { asked.insert(question(r)); });
+    for (int s = 21; s <= bank::kExamSetCount; ++s) {
+        std::string letters;
+        for (int q = 1; q <= 20; ++q) {
+            const ChoiceRecord& r = record(s, q);
+            ASSERT_EQ(r.answer.size(), 1u) << where(s, q);
+            ASSERT_TRUE(r.answer[0] >= 'A' && r.answer[0] <= 'D') << where(s, q);
+            letters += r.answer;
+            const std::string number = std::to_string(q) + ".";
+            if (q >= 11)
+                EXPECT_TRUE(startsWith(r.stem, number)) << where(s, q);
+            else
+                EXPECT_FALSE(r.stem[0] >= '0' && r.stem[0] <= '9') << where(s, q);
+            const std::string form = prefixForm(r.options[0], 'A');
+            EXPECT_FALSE(form.empty()) << where(s, q);
+            for (int o = 0; o < 4; ++o) {
+                const std::string_view option = r.options[static_cast<std::size_t>(o)];
+                EXPECT_EQ(prefixForm(option, static_cast<char>('A' + o)), form) << where(s, q) << " option " << o;
+            }
+            int marked = 0;
+            for (const std::string& m : markers) marked += static_cast<int>(count(r.stem, m));
+            EXPECT_EQ(marked, 1) << where(s, q) << ": " << r.stem;
+            for (std::string_view text : {r.stem, r.analysis, r.options[0], r.options[1], r.options[2], r.options[3]}) {
+                EXPECT_EQ(text.find_first_of("\r\n"), std::string_view::npos) << where(s, q);
+                EXPECT_FALSE(text.empty() || text.front() == ' ' || text.back() == ' ') << where(s, q);
+            }
+            EXPECT_TRUE(asked.insert(question(r)).second) << where(s, q) << " asks a question already asked";
+        }
+        // Every letter is used, and no run of one letter gives the key away.
+        for (char l : std::string("ABCD")) EXPECT_NE(letters.find(l), std::string::npos) << s << ": " << letters;
+        EXPECT_FALSE(std::regex_search(letters, std::regex("(.)\\1\\1\\1"))) << s << ": " << letters;
+    }
 }
 
 }  // namespace

@@ -54,9 +54,19 @@ TEST_F(BankLoaderTest, SetSevenFillsElementsOneToTwentyOnly) {
     EXPECT_FALSE(isShown<Form21>());
 }
 
+TEST_F(BankLoaderTest, EverySetFromTheFirstToTheFortiethLoadsItsOwnRecords) {
+    for (int n : {1, 20, 21, 33, 40}) {
+        markTables("old");
+        loadFor("第" + std::to_string(n) + "套");
+        expectSetAt(n);
+        EXPECT_EQ(QuestionStem[21].text(), "old21");
+        unload<Form21>();
+    }
+}
+
 TEST_F(BankLoaderTest, NamesThatAreNotExactlyASetLoadNothing) {
-    std::vector<std::string> names = {" 第7套", "第7套 ", "第07套", "第７套", "第 7套", "实例3", "", "第0套", "第7"};
-    for (int n = 21; n <= 40; ++n) names.push_back("第" + std::to_string(n) + "套");
+    const std::vector<std::string> names = {" 第7套", "第7套 ", "第07套", "第７套", "第 7套", "实例3",
+                                            "",       "第0套",  "第7",    "第41套", "第037套"};
     for (const std::string& name : names) {
         markTables("old");
         loadFor(name);
