@@ -51,6 +51,14 @@ void Control::Move(Rect place) {
     if (widget_) widget_->setGeometry(px(place.left), px(place.top), px(place.width), px(place.height));
 }
 
+void Control::ZOrder(int position) {
+    if (!widget_) return;
+    if (position == 0)
+        widget_->raise();
+    else
+        widget_->lower();
+}
+
 VisualControl::VisualControl(Container& parent, Rect place, Colour back, Colour fore)
     : Control(parent, place), back_(back), fore_(fore) {}
 
@@ -134,8 +142,8 @@ private:
 
 CommandButton::CommandButton(Container& parent, Rect place, std::string caption, bool graphical)
     : VisualControl(parent, place, kButtonFace, kButtonText), caption_(std::move(caption)), graphical_(graphical) {
-    QPushButton* b = graphical_ ? new FlatButton(q(caption_), parentArea(), *this)
-                                : new QPushButton(q(caption_), parentArea());
+    QPushButton* b =
+        graphical_ ? new FlatButton(q(caption_), parentArea(), *this) : new QPushButton(q(caption_), parentArea());
     b->setAutoDefault(false);
     attach(b);
     QObject::connect(b, &QPushButton::clicked, events(), [this] { raise(click_); });
@@ -200,6 +208,11 @@ void Label::setOpaque(bool opaque) {
     applyLook();
 }
 
+void Label::setCoversPicture(bool covers) {
+    coversPicture_ = covers;
+    applyLook();
+}
+
 void Label::setMousePointer(MousePointer p) {
     widget()->setCursor(p == MousePointer::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
@@ -209,7 +222,7 @@ void Label::applyLook() {
     l->setFont(look::font(font_));
     // A label in the button face is drawn on whatever its container paints, so no band
     // shows where it lies on a frame or a window of another shade.
-    look::paintColours(l, back_, fore_, opaque_ && back_ != kButtonFace);
+    look::paintColours(l, back_, fore_, opaque_ && (back_ != kButtonFace || coversPicture_));
     Qt::Alignment h = align_ == Align::Center  ? Qt::AlignHCenter
                       : align_ == Align::Right ? Qt::AlignRight
                                                : Qt::AlignLeft;

@@ -27,6 +27,8 @@ public:
     virtual void setEnabled(bool enabled);
     Rect Place() const { return place_; }
     void Move(Rect place);
+    // Brings the control in front of its siblings (0) or sends it behind them (1).
+    void ZOrder(int position = 0);
 
     QWidget* widget() const { return widget_; }
 
@@ -99,6 +101,9 @@ public:
     void setAlignment(Align a);
     bool Opaque() const { return opaque_; }
     void setOpaque(bool opaque);  // BackStyle: opaque or transparent
+    // An opaque label in the button face normally lets its container show through; one
+    // that lies on a picture paints the face, so that it covers what it lies on.
+    void setCoversPicture(bool covers);
     void setMousePointer(MousePointer p);
     void onClick(std::function<void()> h) { click_ = std::move(h); }
     void click();
@@ -110,6 +115,7 @@ private:
     std::string caption_;
     Align align_ = Align::Left;
     bool opaque_ = true;
+    bool coversPicture_ = false;
     std::function<void()> click_;
 };
 

@@ -11,6 +11,7 @@
 #include <QTime>
 #include <QWidget>
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -146,6 +147,15 @@ void LinuxPlatform::randomize(double seed) { random_.seed(static_cast<std::uint3
 double LinuxPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
 
 double LinuxPlatform::secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+int LinuxPlatform::randomWholeNumber(int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random_);
+}
+
+double LinuxPlatform::monotonicSeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
 
 bool LinuxPlatform::folderExists(const std::string& path) { return folders_.folderExists(path); }
 
