@@ -67,6 +67,8 @@ Form20::Form20()
         number.setAlignment(Label::Align::Center);
         number.setMousePointer(MousePointer::Hand);
     }
+    // The counter hides the sample the picture draws in its place.
+    Label4.setCoversPicture(true);
     Label5.setBackColor(kWhite);
     Label5.setForeColor(kRed);
     Label5.setFont({.name = "华文新魏", .size = 15.75});

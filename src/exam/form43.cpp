@@ -19,7 +19,8 @@ Form43::Form43()
       Frame3(Frame1, {120, 60, 6435, 3600}, ""),
       Frame4(Frame3, {120, 120, 6195, 1095}, ""),
       Label1(Frame4, {120, 240, 5955, 255}, "MS Office高级应用（二级） 采取无纸化考试        考试时间：120分钟"),
-      Label3(Frame4, {120, 540, 5955, 495},
+      // Narrow enough that the office line wraps whole onto the second line.
+      Label3(Frame4, {120, 540, 4500, 495},
              "系统环境：操作系统：Windows 7" + std::string(27, ' ') + "办公软件：Microsoft Office 2010"),
       Frame2(Frame3, {120, 1320, 6195, 1095}, "学习模式"),
       Label2(Frame3, {120, 2580, 4935, 855}, ""),
