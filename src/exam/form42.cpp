@@ -1,5 +1,6 @@
 #include "exam/form42.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cases/form16.h"
@@ -51,7 +52,7 @@ Form42::Form42()
         clock[i]->setForeColor(0x00FF0000);
         clock[i]->setFont({.name = "宋体", .size = 10.5, .bold = true});
         clock[i]->setAlignment(clockAlign[i]);
-        clock[i]->setOpaque(false);
+        clock[i]->setCoversPicture(true);  // over the sample time the picture draws
     }
     for (Label* link : {&Label1, &Label2, &Label6, &Label7, &Label8}) {
         link->setBackColor(kLinkBlue);
@@ -76,10 +77,10 @@ int Form42::SecondsLeft() const { return remaining_ - 60 * MinutesLeft(); }
 
 // Every tick reads the time since the load afresh, so a late or missed tick cannot
 // lengthen the exam; the alarm and the time-up each come once, at the first tick that
-// finds them due.
+// finds them due. A tick a little early still counts its whole second.
 void Form42::Timer2_Timer() {
     const double elapsed = platform::current().monotonicSeconds() - loadedAt_;
-    remaining_ = kExamSeconds - static_cast<int>(std::floor(elapsed));
+    remaining_ = kExamSeconds - std::max(1, static_cast<int>(std::lround(elapsed)));
     Label5.setCaption(std::to_string(MinutesLeft()));
     Label3.setCaption(std::to_string(SecondsLeft()));
     if (!alarmed_ && remaining_ < 300) {

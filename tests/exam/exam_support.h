@@ -47,7 +47,7 @@ protected:
     }
     static void pick(int option) { forms::form<Form20>().Option1(option).click(); }
     // Moves the exam clock on to this many seconds after the toolbar's load.
-    static void clockAt(double loadedAt, int seconds) {
+    static void clockAt(double loadedAt, double seconds) {
         shell().monotonic = loadedAt + seconds;
         forms::form<Form42>().Timer2.tick();
     }
