@@ -3,12 +3,43 @@
 #include "cases/form24.h"
 #include "cases/form31.h"
 #include "exam/exam_support.h"
+#include "navigation/form26.h"
+#include "navigation/form60.h"
 #include "navigation/notice_windows.h"
 
 using namespace forms;
 using namespace Module1;
 
 namespace {
+
+using SeriesEntryTest = ExamTest;
+
+TEST_F(SeriesEntryTest, TheSyllabusTheLinksTheWayBackAndTheWayOut) {
+    enterSeries();
+    form<Form43>().Command3.click();
+    EXPECT_FALSE(isLoaded<Form43>());
+    EXPECT_TRUE(isShown<Form60>());
+    form<Form8>().ExamDoor.click();
+    auto& entry = form<Form59>();
+    entry.Command1.click();
+    entry.Command1.click();
+    EXPECT_TRUE(isShown<Form26>());
+    EXPECT_TRUE(entry.Visible());
+    entry.Label2.click();
+    entry.Label5.click();
+    ASSERT_EQ(shell().shellCalls.size(), 2u);
+    EXPECT_EQ(shell().shellCalls[0],
+              (platform::ShellCall{.owner = 0, .verb = "open", .file = "example.com", .showCommand = 3}));
+    EXPECT_EQ(shell().shellCalls[1],
+              (platform::ShellCall{
+                  .owner = entry.hWnd(), .verb = "open", .file = "mailto:kf@example.com", .showCommand = 0}));
+    entry.Command4.click();
+    EXPECT_TRUE(form<Form43>().Option1(0).Value()) << "a fresh chooser, in training";
+    form<Form43>().Command3.click();
+    form<Form8>().ExamDoor.click();
+    invoke([] { form<Form59>().EndProgram(); });
+    EXPECT_TRUE(programEnded());
+}
 
 using LoginTest = ExamTest;
 
