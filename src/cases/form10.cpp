@@ -20,16 +20,16 @@ int caseNumber(const std::string& selection) {
     return 0;
 }
 
-namespace {
-
-// Whether the selection equals "第N套" for some N from first to last.
-bool isSetBetween(const std::string& selection, int first, int last) {
-    for (int n = first; n <= last; ++n)
-        if (selection == "第" + std::to_string(n) + "套") return true;
-    return false;
+int examSetNumber(const std::string& selection) {
+    for (int n = 1; n <= 40; ++n)
+        if (selection == "第" + std::to_string(n) + "套") return n;
+    return 0;
 }
 
-}  // namespace
+bool isSetBetween(const std::string& selection, int first, int last) {
+    const int n = examSetNumber(selection);
+    return n >= first && n <= last && n != 0;
+}
 
 Form10::Form10()
     : Form({.caption = "实战模拟",

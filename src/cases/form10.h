@@ -42,6 +42,10 @@ void setCurrentSelection(const std::string& selection);
 
 // The number N of "实例N" for N from 1 to 40, exactly as the list writes it; 0 otherwise.
 int caseNumber(const std::string& selection);
+// The number N of the exam set "第N套" for N from 1 to 40, exactly as the draw writes it; 0 otherwise.
+int examSetNumber(const std::string& selection);
+// Whether the selection names an exam set from first to last.
+bool isSetBetween(const std::string& selection, int first, int last);
 
 // Windows without controls or code, shown and hidden at once for some selections.
 class Form45 : public forms::Form {

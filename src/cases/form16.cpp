@@ -3,6 +3,7 @@
 #include "cases/form10.h"
 #include "cases/form24.h"
 #include "cases/form31.h"
+#include "exam/form43.h"
 #include "navigation/notice_windows.h"
 #include "platform/helpers.h"
 #include "shared/folders.h"
@@ -10,7 +11,9 @@
 
 using namespace forms;
 
-bool isCaseWithoutContent(const std::string& selection) { return caseNumber(selection) >= 10; }
+bool isCaseWithoutContent(const std::string& selection) {
+    return caseNumber(selection) >= 10 || examSetNumber(selection) != 0;
+}
 
 Form16::Form16()
     : Form({.caption = "实战模拟",
@@ -30,7 +33,13 @@ Form16::Form16()
       Command8(*this, {8880, 7080, 735, 375}, "返回"),
       Line1(*this, 0, 0, 10080, 0),
       popmenu(*this, "快捷菜单", false),
-      neirong(popmenu, "禁止右键") {
+      neirong(popmenu, "禁止右键"),
+      ExamMenu(*this, "答题(&T)", isLoaded<Form43>()),
+      ChoiceItem(ExamMenu, "选择题(&C)"),
+      WordItem(ExamMenu, "字处理(&W)"),
+      SheetItem(ExamMenu, "电子表格(&E)"),
+      SlidesItem(ExamMenu, "演示文稿(&P)"),
+      ChoiceSets(*this, "选择题", false) {
     for (CommandButton* b : {&Command7, &Command10}) b->setBackColor(0x0080C0FF);
     Frame3.setBackColor(0x8000000B);
     Text1.setFont({.name = "宋体", .size = 12});
@@ -42,6 +51,14 @@ Form16::Form16()
     Command2.onClick([this] { Command2_Click(); });
     Command8.onClick([this] { Command8_Click(); });
     Text1.onMouseDown([this](int button, int shift, int x, int y) { Text1_MouseDown(button, shift, x, y); });
+    for (int k = 1; k <= 20; ++k) {
+        ChoiceSetItems.push_back(std::make_unique<Menu>(ChoiceSets, "第" + std::to_string(k) + "套"));
+        ChoiceSetItems.back()->onClick([this, k] { ChoiceSetItem_Click(k); });
+    }
+    ChoiceItem.onClick([this] { ChoiceItem_Click(); });
+    WordItem.onClick([this] { OpenExamMaterial(0); });
+    SheetItem.onClick([this] { OpenExamMaterial(1); });
+    SlidesItem.onClick([this] { OpenExamMaterial(2); });
 }
 
 void Form16::Form_Load() {

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "platform/forms.h"
 
@@ -24,6 +26,14 @@ public:
     forms::Line Line1;
     forms::Menu popmenu;
     forms::Menu neirong;
+    // The exam road's way to the exam's items; present only while the mode chooser is loaded.
+    forms::Menu ExamMenu;
+    forms::Menu ChoiceItem;
+    forms::Menu WordItem;
+    forms::Menu SheetItem;
+    forms::Menu SlidesItem;
+    forms::Menu ChoiceSets;                                    // popped up when the selection names no exam set
+    std::vector<std::unique_ptr<forms::Menu>> ChoiceSetItems;  // set k at index k - 1
 
     void Command10_Click();
     void Command7_Click();
@@ -36,9 +46,15 @@ public:
     void ShowItemSteps(std::int16_t item);
     void CloseToChooser();
     void ShowTestFinishedNotice();
+    void StartChoiceQuestions();
+    void OpenMockExamSet();
+    void OpenExamMaterial(std::int16_t index);
+
+    void ChoiceItem_Click();
+    void ChoiceSetItem_Click(int number);
 };
 
 // Whether the selection names a listed case that has no text in the trainer ("实例10"
-// to "实例40"): for those the case and steps windows show empty texts rather than
-// another case's.
+// to "实例40") or an exam set, whose operation text the trainer does not hold: for those
+// the case and steps windows show empty texts rather than another case's.
 bool isCaseWithoutContent(const std::string& selection);

@@ -1,5 +1,9 @@
 #include "cases/form24.h"
 
+#include <array>
+#include <vector>
+
+#include "bank/form21.h"
 #include "cases/case_content.h"
 #include "cases/form10.h"
 #include "shared/module1.h"
@@ -50,6 +54,26 @@ void lineBuild(const cases::LineCase& c) {
 }  // namespace
 
 void Form24::Form_Load() {
+    // While the bank loader is loaded, elements 1 to 20 hold the drawn set's questions and
+    // would not be loaded again: the wipe and the scratch lines leave them as they are.
+    struct Kept {
+        Table* table;
+        std::array<Variant, 20> elements;
+    };
+    std::vector<Kept> kept;
+    if (isLoaded<Form21>()) {
+        for (Table* t : {&QuestionStem, &CorrectAnswer, &OptionA, &OptionB}) {
+            Kept k{t, {}};
+            for (int i = 1; i <= 20; ++i) k.elements[static_cast<std::size_t>(i - 1)] = (*t)[i];
+            kept.push_back(k);
+        }
+    }
+    load();
+    for (const Kept& k : kept)
+        for (int i = 1; i <= 20; ++i) (*k.table)[i] = k.elements[static_cast<std::size_t>(i - 1)];
+}
+
+void Form24::load() {
     for (int i = 1; i <= 70; ++i) {
         QuestionStem[i] = "";
         CorrectAnswer[i] = "";

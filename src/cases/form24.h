@@ -20,4 +20,7 @@ public:
     forms::Menu KSGY;
     forms::Menu popmenu;
     forms::Menu neirong;
+
+private:
+    void load();
 };

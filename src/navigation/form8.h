@@ -14,10 +14,14 @@ public:
     forms::Label Label3;
     // The learner's door to ShowAdvertWindow, in the start strip beside the start picture.
     forms::CommandButton AdvertDoor;
+    // The learner's door to OpenSeriesEntryWindow, between the start picture and AdvertDoor.
+    forms::CommandButton ExamDoor;
 
     void Image1_Click();
     void Label2_Click();
     void Label3_Click();
     // Operations that no designed control invokes.
     void ShowAdvertWindow();
+    void OpenSeriesEntryWindow();
+    void ExamDoor_Click();
 };

@@ -51,6 +51,14 @@ void Control::Move(Rect place) {
     if (widget_) widget_->setGeometry(px(place.left), px(place.top), px(place.width), px(place.height));
 }
 
+void Control::ZOrder(int position) {
+    if (!widget_) return;
+    if (position == 0)
+        widget_->raise();
+    else
+        widget_->lower();
+}
+
 VisualControl::VisualControl(Container& parent, Rect place, Colour back, Colour fore)
     : Control(parent, place), back_(back), fore_(fore) {}
 

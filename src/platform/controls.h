@@ -27,6 +27,8 @@ public:
     virtual void setEnabled(bool enabled);
     Rect Place() const { return place_; }
     void Move(Rect place);
+    // Brings the control in front of its siblings (0) or sends it behind them (1).
+    void ZOrder(int position = 0);
 
     QWidget* widget() const { return widget_; }
 
@@ -99,8 +101,9 @@ public:
     void setAlignment(Align a);
     bool Opaque() const { return opaque_; }
     void setOpaque(bool opaque);  // BackStyle: opaque or transparent
-    // Where the back colour carries state, the button face is painted like any other
-    // colour instead of letting the container show through.
+    // Where the back colour carries state, or the label lies on a picture it must cover,
+    // the button face is painted like any other colour instead of letting the container
+    // show through.
     void setPaintsButtonFace(bool paints);
     bool Bordered() const { return bordered_; }
     void setBordered(bool bordered);  // BorderStyle: none or a fixed single sunken edge

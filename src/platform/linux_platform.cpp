@@ -11,6 +11,7 @@
 #include <QTime>
 #include <QWidget>
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -155,6 +156,15 @@ void ensureDriveC() {
     std::filesystem::create_directories(drives::root() / "drive_c", ec);
 }
 }  // namespace
+
+int LinuxPlatform::randomWholeNumber(int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random_);
+}
+
+double LinuxPlatform::monotonicSeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
 
 bool LinuxPlatform::folderExists(const std::string& path) { return folders_.folderExists(path); }
 

@@ -25,6 +25,8 @@ public:
     void randomize(double seed) override;
     double random() override;
     double secondsSinceMidnight() override;
+    int randomWholeNumber(int low, int high) override;
+    double monotonicSeconds() override;
     bool folderExists(const std::string& path) override;
     bool makeDirectory(const std::string& path) override;
     bool changeDirectory(const std::string& path) override;

@@ -60,6 +60,11 @@ public:
     virtual void randomize(double seed) = 0;
     virtual double random() = 0;  // uniform in [0, 1)
     virtual double secondsSinceMidnight() = 0;
+    // A whole number drawn uniformly from low to high, both included, from one engine
+    // that the process seeds once.
+    virtual int randomWholeNumber(int low, int high) = 0;
+    // Seconds on a clock that only runs forward, whatever is done to the time of day.
+    virtual double monotonicSeconds() = 0;
 
     // Drive folders: each operation says whether it succeeded and never throws.
     // changeDirectory sets the current directory of the path's drive, in which programs

@@ -19,3 +19,14 @@ inline std::string caseMaterialFolder(int caseNumber) {
 inline std::string caseAnswerFolder(int caseNumber) {
     return std::string(kInstallFolder) + "\\答案\\实战模拟\\实例" + std::to_string(caseNumber);
 }
+
+// The exam's material lies in a root of its own beside the installation folder.
+inline constexpr const char* kExamMaterialRoot = "C:\\PowerPointZentrixExam";
+
+// setNumber: 1 to 40.
+inline std::string examMaterialFolder(int setNumber) {
+    return std::string(kExamMaterialRoot) + "\\素材\\模拟考试\\第" + std::to_string(setNumber) + "套";
+}
+
+// The examinee folder of the simulated exam, the one the database questions make.
+inline constexpr const char* kExamineeFolder = "c:\\Wexam\\29010001";

@@ -28,8 +28,7 @@ protected:
             const std::string path = QDir(bin_.path()).filePath(QString::fromUtf8(program)).toStdString();
             std::ofstream script(path);
             // One record a launch: the program's name, then each argument on a line of its own.
-            script << "#!/bin/sh\n{ echo \"@${0##*/}\"; for a in \"$@\"; do echo \"$a\"; done; } >> '" << log_
-                   << "'\n";
+            script << "#!/bin/sh\n{ echo \"@${0##*/}\"; for a in \"$@\"; do echo \"$a\"; done; } >> '" << log_ << "'\n";
             script.close();
             std::filesystem::permissions(path, std::filesystem::perms::owner_all);
         }
@@ -47,7 +46,9 @@ protected:
             setenv("XDG_DATA_HOME", savedData_.c_str(), 1);
     }
 
-    std::filesystem::path driveC() const { return std::filesystem::path(data_.path().toStdString()) / "ppt-trainer" / "drive_c"; }
+    std::filesystem::path driveC() const {
+        return std::filesystem::path(data_.path().toStdString()) / "ppt-trainer" / "drive_c";
+    }
 
     std::vector<Launch> launches() const {
         std::vector<Launch> out;
@@ -87,11 +88,11 @@ TEST_F(LinuxPlatformTest, FoldersProgramsAddressesAndMailReachTheirStandInsAsArg
     desktop_.shellExecute({.verb = "open", .file = "NOSUCHPROGRAM", .showCommand = 3});  // nothing stands for it
     const std::string folder = (driveC() / "PowerPointZentrix" / "素材" / "技能练习" / "421").string();
     EXPECT_EQ(waitFor(6), (std::vector<Launch>{{"xdg-open", folder},
-                                              {"libreoffice", "--impress"},
-                                              {"gnome-text-editor"},
-                                              {"xdg-open", "http://example.com"},
-                                              {"xdg-open", "http://example.com/?q=1;rm -rf ~ $(id)"},
-                                              {"xdg-open", "mailto:kf@example.com"}}));
+                                               {"libreoffice", "--impress"},
+                                               {"gnome-text-editor"},
+                                               {"xdg-open", "http://example.com"},
+                                               {"xdg-open", "http://example.com/?q=1;rm -rf ~ $(id)"},
+                                               {"xdg-open", "mailto:kf@example.com"}}));
 }
 
 TEST_F(LinuxPlatformTest, TheBrowserObjectOpensThePageAndStartsNoOfficeProgram) {
@@ -102,8 +103,8 @@ TEST_F(LinuxPlatformTest, TheBrowserObjectOpensThePageAndStartsNoOfficeProgram) 
         browser->call("Navigate", {std::string("http://photo.example.org/")});
     }
     desktop_.shellExecute({.verb = "open", .file = "http://example.net/", .showCommand = 3});
-    EXPECT_EQ(waitFor(2), (std::vector<Launch>{{"xdg-open", "http://photo.example.org/"},
-                                              {"xdg-open", "http://example.net/"}}));
+    EXPECT_EQ(waitFor(2),
+              (std::vector<Launch>{{"xdg-open", "http://photo.example.org/"}, {"xdg-open", "http://example.net/"}}));
 }
 
 TEST_F(LinuxPlatformTest, OfficeObjectsStartTheirProgramOnceShown) {
@@ -125,6 +126,25 @@ TEST_F(LinuxPlatformTest, DriveCIsThereOnAFreshMachineSoTheExamineeFolderCanBeMa
     EXPECT_TRUE(desktop.makeDirectory("c:\\wexam"));
     EXPECT_TRUE(desktop.makeDirectory("c:\\wexam\\29010001"));
     EXPECT_TRUE(desktop.folderExists("C:\\Wexam\\29010001"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LinuxPlatformSources, DrawsCoverEveryWholeNumberOfTheRangeAndTheClockRunsForward) {
+    platform::LinuxPlatform desktop;
+    std::vector<int> seen(41, 0);
+    for (int i = 0; i < 4000; ++i) {
+        const int n = desktop.randomWholeNumber(1, 40);
+        ASSERT_GE(n, 1);
+        ASSERT_LE(n, 40);
+        ++seen[static_cast<std::size_t>(n)];
+    }
+    for (int n = 1; n <= 40; ++n) EXPECT_GT(seen[static_cast<std::size_t>(n)], 0) << n;
+    const double before = desktop.monotonicSeconds();
+    QThread::msleep(20);
+    EXPECT_GT(desktop.monotonicSeconds(), before);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // What the toolkit's controls really draw and report: colours read back off the
 // painted pixels, the fonts Qt matched, clicks that come from the mouse.
+#include "platform/look.h"
+
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
@@ -81,8 +83,8 @@ TEST_F(LookTest, AMouseClickOnTheSelectedListItemRaisesClickAgain) {
         QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);
         QApplication::sendEvent(viewport, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(viewport, &release);
     };
     clickRow(1);
@@ -92,6 +94,59 @@ TEST_F(LookTest, AMouseClickOnTheSelectedListItemRaisesClickAgain) {
     f.List1.Clear();
     f.List1.AddItem("新");
     EXPECT_EQ(clicks, (std::vector<std::string>{"第二章", "第二章", "第三章"}));
+}
+
+// An exam screen in small: a picture with a hot spot over its drawn button, an answer
+// circle with its number, and a label that covers part of the picture.
+class Screen : public Form {
+public:
+    Screen()
+        : Form({.caption = "Screen", .clientWidth = 9000, .clientHeight = 6000}),
+          Picture(*this, {0, 0, 9000, 6000}, "banner"),
+          Circle(*this, {600, 600, 900, 900}, Shape::Kind::Circle),
+          Number(*this, {900, 900, 300, 300}, "7"),
+          HotSpot(*this, {3000, 600, 1500, 600}),
+          Cover(*this, {3000, 3000, 3000, 600}, "") {
+        HotSpot.onClick([] { clicks.push_back("hot spot"); });
+        Number.onClick([] { clicks.push_back("number"); });
+        Cover.setPaintsButtonFace(true);
+    }
+    Image Picture;
+    Shape Circle;
+    Label Number;
+    Image HotSpot;
+    Label Cover;
+};
+
+void clickAt(QWidget* area, QPoint at) {
+    QWidget* target = area->childAt(at);
+    if (target == nullptr) return;
+    const QPoint local = target->mapFrom(area, at);
+    QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, target->mapToGlobal(local), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
+TEST_F(LookTest, HotSpotsTakeClicksButNoFocusCirclesTakeNoClicksAndCoversHideThePicture) {
+    clicks.clear();
+    Screen& f = form<Screen>();
+    f.Show();
+    QWidget* area = f.area();
+    clickAt(area, f.HotSpot.widget()->geometry().center());
+    EXPECT_EQ(f.HotSpot.widget()->focusPolicy(), Qt::NoFocus);
+    clickAt(area, f.Circle.widget()->geometry().topLeft() + QPoint(8, 30));  // in the circle, left of its number
+    EXPECT_NE(area->childAt(f.Circle.widget()->geometry().center() + QPoint(0, 25)), f.Circle.widget());
+    clickAt(area, f.Number.widget()->geometry().center());
+    EXPECT_EQ(clicks, (std::vector<std::string>{"hot spot", "number"}));
+
+    const QImage image = area->grab().toImage();
+    EXPECT_EQ(image.pixel(f.Cover.widget()->geometry().center()), look::colour(kButtonFace).rgb());
+    f.Cover.ZOrder(1);
+    EXPECT_NE(area->grab().toImage().pixel(f.Cover.widget()->geometry().center()), look::colour(kButtonFace).rgb())
+        << "sent behind the picture";
 }
 
 }  // namespace

@@ -72,6 +72,14 @@ double RecordingPlatform::random() {
     return r;
 }
 
+int RecordingPlatform::randomWholeNumber(int low, int high) {
+    wholeNumberRanges.emplace_back(low, high);
+    if (wholeNumbers.empty()) return low;
+    int n = wholeNumbers.front();
+    wholeNumbers.pop_front();
+    return n;
+}
+
 bool RecordingPlatform::folderExists(const std::string& path) {
     return std::find(folders.begin(), folders.end(), path) != folders.end();
 }

@@ -40,6 +40,9 @@ public:
     std::vector<double> seeds;
     std::deque<double> randoms;  // next values of random(); 0.5 when empty
     double clock = 43200.0;
+    std::deque<int> wholeNumbers;  // next draws of randomWholeNumber(); the low end when empty
+    std::vector<std::pair<int, int>> wholeNumberRanges;
+    double monotonic = 1000.0;         // advanced by hand
     std::vector<std::string> folders;  // existing folders, exact paths
     std::vector<std::string> madeDirectories;
     std::vector<std::string> changedDirectories;
@@ -58,6 +61,8 @@ public:
     void randomize(double seed) override { seeds.push_back(seed); }
     double random() override;
     double secondsSinceMidnight() override { return clock; }
+    int randomWholeNumber(int low, int high) override;
+    double monotonicSeconds() override { return monotonic; }
     bool folderExists(const std::string& path) override;
     bool makeDirectory(const std::string& path) override;
     bool changeDirectory(const std::string& path) override;
