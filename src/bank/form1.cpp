@@ -98,10 +98,7 @@ Form1::Form1()
 }
 
 void Form1::Form_Load() {
-    if (isSetBetween(CurrentSelection(), 1, 20))
-        Preload<Form21>();
-    else if (isSetBetween(CurrentSelection(), 21, 40))
-        Preload<Form22>();
+    PreloadChoiceBank();
     for (int k = 1; k <= 20; ++k) Text4(k).setText(CorrectAnswer[k].text());
     Label3(1).setBackColor(kSelectedNumber);
     showItem(1);

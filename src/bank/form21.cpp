@@ -2,6 +2,7 @@
 
 #include "bank/exam_bank_content.h"
 #include "cases/form10.h"
+#include "navigation/notice_windows.h"
 
 using namespace forms;
 
@@ -18,4 +19,9 @@ void Form21::Form_Load() {
         for (int q = 1; q <= 20; ++q) writeRecord(q, set[static_cast<std::size_t>(q - 1)]);
         return;
     }
+}
+
+void PreloadChoiceBank() {
+    if (isSetBetween(CurrentSelection(), 21, bank::kExamSetCount)) Preload<Form22>();
+    if (isSetBetween(CurrentSelection(), 1, bank::kExamSetCount)) Preload<Form21>();
 }

@@ -11,3 +11,7 @@ public:
     forms::Menu popmenu;
     forms::Menu neirong;
 };
+
+// Loads the choice set that the current selection names, before a window that shows it:
+// sets 21 to 40 first preload the advert window, as the exam system's later sets do.
+void PreloadChoiceBank();

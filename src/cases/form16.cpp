@@ -51,9 +51,14 @@ Form16::Form16()
     Command2.onClick([this] { Command2_Click(); });
     Command8.onClick([this] { Command8_Click(); });
     Text1.onMouseDown([this](int button, int shift, int x, int y) { Text1_MouseDown(button, shift, x, y); });
-    for (int k = 1; k <= 20; ++k) {
-        ChoiceSetItems.push_back(std::make_unique<Menu>(ChoiceSets, "第" + std::to_string(k) + "套"));
-        ChoiceSetItems.back()->onClick([this, k] { ChoiceSetItem_Click(k); });
+    // Forty sets in two groups of twenty, so that the menu fits any screen.
+    for (int first : {1, 21}) {
+        ChoiceSetGroups.push_back(std::make_unique<Menu>(
+            ChoiceSets, "第" + std::to_string(first) + "～" + std::to_string(first + 19) + "套"));
+        for (int k = first; k < first + 20; ++k) {
+            ChoiceSetItems.push_back(std::make_unique<Menu>(*ChoiceSetGroups.back(), "第" + std::to_string(k) + "套"));
+            ChoiceSetItems.back()->onClick([this, k] { ChoiceSetItem_Click(k); });
+        }
     }
     ChoiceItem.onClick([this] { ChoiceItem_Click(); });
     WordItem.onClick([this] { OpenExamMaterial(0); });

@@ -32,8 +32,9 @@ public:
     forms::Menu WordItem;
     forms::Menu SheetItem;
     forms::Menu SlidesItem;
-    forms::Menu ChoiceSets;                                    // popped up when the selection names no exam set
-    std::vector<std::unique_ptr<forms::Menu>> ChoiceSetItems;  // set k at index k - 1
+    forms::Menu ChoiceSets;                                     // popped up when the selection names no exam set
+    std::vector<std::unique_ptr<forms::Menu>> ChoiceSetGroups;  // sets 1 to 20 and 21 to 40
+    std::vector<std::unique_ptr<forms::Menu>> ChoiceSetItems;   // set k at index k - 1
 
     void Command10_Click();
     void Command7_Click();

@@ -16,10 +16,7 @@ using namespace forms;
 using namespace Module1;
 
 void Form16::StartChoiceQuestions() {
-    if (isSetBetween(CurrentSelection(), 1, 20))
-        Preload<Form21>();
-    else if (isSetBetween(CurrentSelection(), 21, 40))
-        Preload<Form22>();
+    PreloadChoiceBank();
     form<Form20>().Command1.setVisible(false);
     CurrentItem = 1;
     form<Form20>().Text1.setText(QuestionStem[1].text());

@@ -57,10 +57,7 @@ void Form14::Image3_Click() {
         Preload<Form65>();
     else if (isSetBetween(CurrentSelection(), 35, 40))
         Preload<Form66>();
-    if (isSetBetween(CurrentSelection(), 1, 20))
-        Preload<Form21>();
-    else if (isSetBetween(CurrentSelection(), 21, 40))
-        Preload<Form22>();
+    PreloadChoiceBank();
     form<Form16>().Show();
     Hide();
     Unload();

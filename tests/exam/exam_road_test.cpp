@@ -1,6 +1,7 @@
 // The exam road, driven as a learner clicks: a whole exam in exam mode from the start
 // window to the results table and back, and the choice questions in training mode.
 #include "cases/form31.h"
+#include "navigation/notice_windows.h"
 #include "exam/exam_support.h"
 
 using namespace forms;
@@ -187,9 +188,9 @@ TEST_F(ExamRoadTest, TrainingModeJudgesEveryPickAndShowsTheAnalysisOnDemand) {
 
     window.ChoiceItem.click();
     ASSERT_EQ(shell().popups.size(), 1u);
-    EXPECT_EQ(shell().popups[0].items.size(), 20u);
-    EXPECT_EQ(shell().popups[0].items.front(), "第1套");
-    EXPECT_EQ(shell().popups[0].items.back(), "第20套");
+    EXPECT_EQ(shell().popups[0].items, (std::vector<std::string>{"第1～20套", "第21～40套"}));
+    ASSERT_EQ(window.ChoiceSetItems.size(), 40u);
+    EXPECT_EQ(window.ChoiceSetItems.back()->Caption(), "第40套");
     window.ChoiceSetItems[2]->click();
     EXPECT_EQ(CurrentSelection(), "第3套");
     EXPECT_EQ(form<Form10>().Combo1.ListCount(), 40) << "the list keeps its cases";
@@ -224,6 +225,37 @@ TEST_F(ExamRoadTest, TrainingModeJudgesEveryPickAndShowsTheAnalysisOnDemand) {
 
     choice.Image3.click();
     EXPECT_TRUE(isShown<Form16>());
+}
+
+TEST_F(ExamRoadTest, ADrawFromTheLaterSetsIsARealExamGradedAgainstItsKeys) {
+    enterSeries();
+    logIn();
+    startExam(33);
+    EXPECT_EQ(CurrentSelection(), "第33套");
+    EXPECT_TRUE(isLoaded<Form22>() && !isShown<Form22>()) << "the advert window is still preloaded";
+    form<Form16>().ChoiceItem.click();
+    auto& choice = form<Form20>();
+    ASSERT_TRUE(choice.Visible());
+    EXPECT_EQ(choice.Text1.Text(), question(33, 1).stem);
+    EXPECT_EQ(choice.Option1(0).Caption(), question(33, 1).options[0]);
+    pick(letterIndex(question(33, 1).answer));
+    choice.Image2(1).click();
+    EXPECT_EQ(choice.Text1.Text(), question(33, 2).stem);
+    pick((letterIndex(question(33, 2).answer) + 1) % 4);
+
+    form<Form42>().Label8.click();  // 交卷
+    form<Form15>().Command1.click();
+    auto& results = form<Form1>();
+    ASSERT_TRUE(results.Visible());
+    std::string keys, shown;
+    for (int k = 1; k <= 20; ++k) {
+        keys += question(33, k).answer;
+        shown += results.Text4(k).Text();
+    }
+    EXPECT_EQ(shown, keys);
+    EXPECT_EQ(results.Text3(1).Text(), "1");
+    EXPECT_EQ(results.Text3(2).Text(), "0");
+    EXPECT_EQ(results.Text3(3).Text(), "");
 }
 
 }  // namespace
