@@ -6,6 +6,7 @@
 #include "cases/form10.h"
 #include "cases/form16.h"
 #include "cases/form24.h"
+#include "exam/exam_windows.h"
 #include "exam/form20.h"
 #include "exam/form42.h"
 #include "exam/form43.h"
@@ -124,15 +125,7 @@ void Form1::Command1_Click() {
     CurrentItem = 0;
     Hide();
     Unload();
-    unload<Form16>();
-    unload<Form21>();
-    unload<Form22>();
-    unload<Form42>();
-    unload<Form24>();
-    unload<Form8>();
-    unload<Form45>();
-    unload<Form65>();
-    unload<Form66>();
+    UnloadExamWindows();
     form<Form43>().Show();
 }
 

@@ -5,6 +5,7 @@
 #include "cases/form10.h"
 #include "cases/form16.h"
 #include "cases/form24.h"
+#include "exam/exam_windows.h"
 #include "exam/form20.h"
 #include "exam/form42.h"
 #include "navigation/form8.h"
@@ -87,15 +88,7 @@ Form15::Form15()
 // pick cannot rewrite the table that was handed in; then the results table.
 void Form15::Command1_Click() {
     Unload();
-    unload<Form16>();
-    unload<Form21>();
-    unload<Form22>();
-    unload<Form42>();
-    unload<Form24>();
-    unload<Form8>();
-    unload<Form45>();
-    unload<Form65>();
-    unload<Form66>();
+    UnloadExamWindows();
     unload<Form20>();
     form<Form1>().Show();
 }
