@@ -18,7 +18,7 @@ QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast
 
 // Arguments: component, pipe, office program, new document (0/1), text, sheet count.
 constexpr const char* kBridgeScript = R"PY(
-import subprocess, sys, time
+import os, subprocess, sys, time
 try:
     import uno
     from com.sun.star.beans import PropertyValue
@@ -46,7 +46,7 @@ if context is None:
         time.sleep(0.5)
         context = connect()
     if context is None:
-        sys.exit(4)
+        os._exit(4)
 manager = context.ServiceManager
 if new_document == "1":
     desktop = manager.createInstanceWithContext("com.sun.star.frame.Desktop", context)
@@ -70,6 +70,8 @@ if int(sheets) > 0:
     access = provider.createInstanceWithArguments("com.sun.star.configuration.ConfigurationUpdateAccess", (path,))
     access.setPropertyValue("SheetCount", int(sheets))
     access.commitChanges()
+# The Python bridge can crash while the interpreter tears it down; the work is done.
+os._exit(0)
 )PY";
 
 // Debian's own interpreter carries python3-uno; another one first on the PATH may not.
