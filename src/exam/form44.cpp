@@ -11,7 +11,7 @@ Form44::Form44()
       Command1(*this, {1080, 2640, 1455, 495}, "抽取试题"),
       Timer1(*this, 8000, false),
       Command3(*this, {3480, 2640, 1455, 495}, "退出考试"),
-      Label1(*this, {120, 360, 5775, 1095}, "全国计算机等级考试二级MS Office高级应用笔试模拟考试"),
+      Label1(*this, {120, 360, 5775, 1095}, "二级MS Office高级应用笔试模拟考试"),
       Label2(*this, {360, 1560, 5295, 735}, "（说明：所有试题均根据考试大纲要求进行设计，并参考历年考试真题。）") {
     for (CommandButton* b : {&Command1, &Command3}) b->setFont({.name = "宋体", .size = 12});
     Label1.setForeColor(0x000000FF);
