@@ -39,7 +39,13 @@ Form16::Form16()
       WordItem(ExamMenu, "字处理(&W)"),
       SheetItem(ExamMenu, "电子表格(&E)"),
       SlidesItem(ExamMenu, "演示文稿(&P)"),
-      ChoiceSets(*this, "选择题", false) {
+      ChoiceSets(*this, "选择题", false),
+      OfficeMenu(*this, "办公软件(&O)"),
+      WordDocumentItem(OfficeMenu, "新建Word文档(&W)"),
+      WorkbookItem(OfficeMenu, "新建Excel工作簿(&E)"),
+      PresentationItem(OfficeMenu, "新建PowerPoint演示文稿(&P)"),
+      MockExamItem(OfficeMenu, "全真模拟试题文档(&M)"),
+      NotesItem(OfficeMenu, "上机练习说明(&N)") {
     for (CommandButton* b : {&Command7, &Command10}) b->setBackColor(0x0080C0FF);
     Frame3.setBackColor(0x8000000B);
     Text1.setFont({.name = "宋体", .size = 12});
@@ -60,6 +66,15 @@ Form16::Form16()
             ChoiceSetItems.back()->onClick([this, k] { ChoiceSetItem_Click(k); });
         }
     }
+    for (int k = 1; k <= 6; ++k) {
+        MockExamSetItems.push_back(
+            std::make_unique<Menu>(MockExamItem, "全真模拟试题（第" + std::to_string(k) + "套）"));
+        MockExamSetItems.back()->onClick([this, k] { MockExamSetItem_Click(k); });
+    }
+    WordDocumentItem.onClick([this] { NewWordDocument(); });
+    WorkbookItem.onClick([this] { NewExcelWorkbook(); });
+    PresentationItem.onClick([this] { NewPresentation(); });
+    NotesItem.onClick([this] { ShowPracticeNotes(); });
     ChoiceItem.onClick([this] { ChoiceItem_Click(); });
     WordItem.onClick([this] { OpenExamMaterial(0); });
     SheetItem.onClick([this] { OpenExamMaterial(1); });

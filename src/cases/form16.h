@@ -35,6 +35,14 @@ public:
     forms::Menu ChoiceSets;                                     // popped up when the selection names no exam set
     std::vector<std::unique_ptr<forms::Menu>> ChoiceSetGroups;  // sets 1 to 20 and 21 to 40
     std::vector<std::unique_ptr<forms::Menu>> ChoiceSetItems;   // set k at index k - 1
+    // The way to the office programs, the mock-exam documents and the practice notes.
+    forms::Menu OfficeMenu;
+    forms::Menu WordDocumentItem;
+    forms::Menu WorkbookItem;
+    forms::Menu PresentationItem;
+    forms::Menu MockExamItem;
+    std::vector<std::unique_ptr<forms::Menu>> MockExamSetItems;  // set k at index k - 1
+    forms::Menu NotesItem;
 
     void Command10_Click();
     void Command7_Click();
@@ -50,9 +58,16 @@ public:
     void StartChoiceQuestions();
     void OpenMockExamSet();
     void OpenExamMaterial(std::int16_t index);
+    void NewWordDocument();
+    void NewExcelWorkbook();
+    void NewPresentation();
+    void NewPresentation2();
+    void BuildMockExamDocuments();
+    void ShowPracticeNotes();
 
     void ChoiceItem_Click();
     void ChoiceSetItem_Click(int number);
+    void MockExamSetItem_Click(int number);
 };
 
 // Whether the selection names a listed case that has no text in the trainer ("实例10"

@@ -2,12 +2,9 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTime>
 #include <QWidget>
 #include <algorithm>
@@ -19,6 +16,7 @@
 #include "platform/drive_map.h"
 #include "platform/forms.h"
 #include "platform/message_dialog.h"
+#include "platform/office_bridge.h"
 
 namespace platform {
 
@@ -186,68 +184,88 @@ std::string LinuxPlatform::startFolder() const {
 
 namespace {
 
-// Office and browser objects, carried out by starting the program that stands in for
-// the office program once the object is asked to show itself.
-class DesktopObject : public AutomationObject {
-public:
-    explicit DesktopObject(std::string kind) : kind_(std::move(kind)) {}
-    ~DesktopObject() override {
-        // Text typed into a new Word document is handed over as a file of its own.
-        if (kind_ == "writer" && started_ && !typed_.empty()) {
-            QString dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-            QString file =
-                QDir(dir).filePath(QStringLiteral("ppt-trainer-%1.txt").arg(QCoreApplication::applicationPid()));
-            QFile out(file);
-            if (out.open(QIODevice::WriteOnly)) {
-                out.write(typed_.data(), static_cast<qint64>(typed_.size()));
-                out.close();
-                startDetached({"libreoffice", "--writer", file.toStdString()});
-            }
-        } else if (started_ && kind_ != "browser") {
-            // The browser is the desktop's, opened by Navigate; no office program stands for it.
-            startDetached({"libreoffice", "--" + kind_});
-        }
+// What one office object and the collections and documents it hands back were asked
+// for; carried out once the last of them is released, at the end of the operation.
+struct OfficeSession {
+    std::string component;
+    std::function<void(const OfficeRequest&)> run;
+    std::vector<OfficeRequest> documents;
+    int sheetsInNewWorkbook = 0;
+    ~OfficeSession() {
+        if (documents.empty() && sheetsInNewWorkbook > 0)
+            documents.push_back({.component = component, .newDocument = false});
+        if (!documents.empty()) documents.back().sheetsInNewWorkbook = sheetsInNewWorkbook;
+        for (const auto& request : documents) run(request);
     }
+};
+
+std::optional<int> wholeNumber(const AutomationValue& value) {
+    if (const auto* i = std::get_if<int>(&value)) return *i;
+    return std::nullopt;
+}
+
+// An office application, collection or document. The application's own calls are
+// named as each office program names them: WordBasic's filenew and Insert, Excel's
+// Workbooks.Add and SheetsInNewWorkbook, PowerPoint's Presentations.Add.
+class OfficeObject : public AutomationObject {
+public:
+    OfficeObject(std::shared_ptr<OfficeSession> session, std::string role)
+        : session_(std::move(session)), role_(std::move(role)) {}
     void setProperty(const std::string& name, const AutomationValue& value) override {
-        if (name == "Visible" && value != AutomationValue(false) && value != AutomationValue(0)) started_ = true;
+        if (role_ == "application" && name == "SheetsInNewWorkbook")
+            if (auto n = wholeNumber(value); n && *n >= 1 && *n <= 255) session_->sheetsInNewWorkbook = *n;
     }
     std::unique_ptr<AutomationObject> call(const std::string& method,
                                            const std::vector<AutomationValue>& arguments) override {
-        if (kind_ == "browser") {
-            if (method == "Navigate" && !arguments.empty())
-                if (const auto* url = std::get_if<std::string>(&arguments.front())) openWithDesktop(*url);
-            return nullptr;
+        auto& documents = session_->documents;
+        if (role_ == "application") {
+            if (method == "filenew") documents.push_back({.component = session_->component, .newDocument = true});
+            if (method == "Insert" && !documents.empty() && !arguments.empty())
+                if (const auto* text = std::get_if<std::string>(&arguments.front())) documents.back().text += *text;
+            if (method == "Workbooks" || method == "Presentations")
+                return std::make_unique<OfficeObject>(session_, "collection");
+        } else if (role_ == "collection" && method == "Add") {
+            documents.push_back({.component = session_->component, .newDocument = true});
+            return std::make_unique<OfficeObject>(session_, "document");
         }
-        if (method == "appshow" || method == "filenew") started_ = true;
-        if (method == "Insert" && !arguments.empty())
-            if (const auto* text = std::get_if<std::string>(&arguments.front())) typed_ += *text;
-        if (method == "Workbooks" || method == "Presentations") return std::make_unique<Collection>();
         return nullptr;
     }
 
 private:
-    class Collection : public AutomationObject {
-    public:
-        void setProperty(const std::string&, const AutomationValue&) override {}
-        std::unique_ptr<AutomationObject> call(const std::string&, const std::vector<AutomationValue>&) override {
-            return std::make_unique<Collection>();
-        }
-    };
-    std::string kind_;
-    bool started_ = false;
-    std::string typed_;
+    std::shared_ptr<OfficeSession> session_;
+    std::string role_;
+};
+
+// The browser is the desktop's, opened by Navigate.
+class BrowserObject : public AutomationObject {
+public:
+    void setProperty(const std::string&, const AutomationValue&) override {}
+    std::unique_ptr<AutomationObject> call(const std::string& method,
+                                           const std::vector<AutomationValue>& arguments) override {
+        if (method == "Navigate" && !arguments.empty())
+            if (const auto* url = std::get_if<std::string>(&arguments.front())) openWithDesktop(*url);
+        return nullptr;
+    }
 };
 
 }  // namespace
 
+void LinuxPlatform::setOfficeRunner(std::function<void(const OfficeRequest&)> run) { officeRunner_ = std::move(run); }
+
 std::unique_ptr<AutomationObject> LinuxPlatform::createObject(const std::string& programmaticId) {
     std::string id;
     for (char c : programmaticId) id += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (id == "word.basic" || id == "word.application") return std::make_unique<DesktopObject>("writer");
-    if (id == "excel.application") return std::make_unique<DesktopObject>("calc");
-    if (id == "powerpoint.application") return std::make_unique<DesktopObject>("impress");
-    if (id == "internetexplorer.application") return std::make_unique<DesktopObject>("browser");
-    return nullptr;
+    if (id == "internetexplorer.application") return std::make_unique<BrowserObject>();
+    static const std::map<std::string, std::string> components = {{"word.basic", "writer"},
+                                                                  {"word.application", "writer"},
+                                                                  {"excel.application", "calc"},
+                                                                  {"powerpoint.application", "impress"}};
+    auto it = components.find(id);
+    if (it == components.end() || officeProgram().empty()) return nullptr;
+    auto session = std::make_shared<OfficeSession>();
+    session->component = it->second;
+    session->run = officeRunner_ ? officeRunner_ : runOfficeBridge;
+    return std::make_unique<OfficeObject>(std::move(session), "application");
 }
 
 }  // namespace platform

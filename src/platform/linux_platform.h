@@ -1,11 +1,13 @@
 #pragma once
 // The platform of a Linux desktop: Qt for boxes and menus, the desktop's default
 // programs for folders and addresses, LibreOffice for the office programs.
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "platform/drive_folders.h"
+#include "platform/office_bridge.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -30,7 +32,10 @@ public:
     bool folderExists(const std::string& path) override;
     bool makeDirectory(const std::string& path) override;
     bool changeDirectory(const std::string& path) override;
+    // Office objects are null when no office program is installed. What they were asked
+    // to make goes to the UNO bridge, or to another runner (a test's).
     std::unique_ptr<AutomationObject> createObject(const std::string& programmaticId) override;
+    void setOfficeRunner(std::function<void(const OfficeRequest&)> run);
 
 private:
     // The folder a program given no working folder starts in: the current directory
@@ -39,6 +44,7 @@ private:
 
     std::mt19937 random_{std::random_device{}()};
     drives::DriveFolders folders_;
+    std::function<void(const OfficeRequest&)> officeRunner_;
 };
 
 // Starts a program with an argument list, never through a shell, in a working folder

@@ -72,8 +72,9 @@ protected:
 
     platform::LinuxPlatform desktop_;
 
-private:
     QTemporaryDir bin_, data_;
+
+private:
     std::string log_, savedPath_, savedData_;
 };
 
@@ -107,15 +108,42 @@ TEST_F(LinuxPlatformTest, TheBrowserObjectOpensThePageAndStartsNoOfficeProgram) 
               (std::vector<Launch>{{"xdg-open", "http://photo.example.org/"}, {"xdg-open", "http://example.net/"}}));
 }
 
-TEST_F(LinuxPlatformTest, OfficeObjectsStartTheirProgramOnceShown) {
+TEST_F(LinuxPlatformTest, OfficeObjectsHandTheBridgeWhatTheyMadeOnceReleasedAndNeedAnOffice) {
+    std::vector<platform::OfficeRequest> made;
+    desktop_.setOfficeRunner([&](const platform::OfficeRequest& r) { made.push_back(r); });
     {
-        auto excel = desktop_.createObject("Excel.Application");
-        ASSERT_NE(excel, nullptr);
-        excel->setProperty("Visible", true);
-        excel->call("Workbooks")->call("Add");
+        auto word = desktop_.createObject("word.basic");
+        ASSERT_NE(word, nullptr);
+        word->call("appshow");
+        word->call("filenew");
+        word->call("Insert", {std::string("第一段\n第二段")});
+        EXPECT_TRUE(made.empty()) << "nothing happens before the operation ends";
     }
-    { auto hidden = desktop_.createObject("PowerPoint.Application"); }  // never shown: nothing starts
-    EXPECT_EQ(waitFor(1), (std::vector<Launch>{{"libreoffice", "--calc"}}));
+    {
+        auto excel = desktop_.createObject("excel.application");
+        excel->setProperty("Visible", true);
+        auto workbook = excel->call("Workbooks")->call("Add");
+        excel->setProperty("SheetsInNewWorkbook", 5);
+    }
+    {
+        auto powerPoint = desktop_.createObject("Powerpoint.Application");
+        powerPoint->setProperty("Visible", -1);
+        auto presentation = powerPoint->call("Presentations")->call("Add", {-1});
+    }
+    { auto idle = desktop_.createObject("word.basic"); }  // asked for nothing: nothing is made
+    EXPECT_EQ(made, (std::vector<platform::OfficeRequest>{
+                        {.component = "writer", .newDocument = true, .text = "第一段\n第二段"},
+                        {.component = "calc", .newDocument = true, .sheetsInNewWorkbook = 5},
+                        {.component = "impress", .newDocument = true}}));
+
+    const auto bridge = platform::officeBridgeCommand(made[0], "pipe-x");
+    EXPECT_EQ(std::vector<std::string>(bridge.begin() + 3, bridge.end()),
+              (std::vector<std::string>{"writer", "pipe-x", "libreoffice", "1", "第一段\n第二段", "0"}))
+        << "each value an argument of its own, never a command line";
+
+    std::filesystem::remove(bin_.filePath("libreoffice").toStdString());
+    EXPECT_EQ(desktop_.createObject("excel.application"), nullptr);
+    EXPECT_NE(desktop_.createObject("internetexplorer.application"), nullptr) << "the browser needs no office";
 }
 
 TEST_F(LinuxPlatformTest, DriveCIsThereOnAFreshMachineSoTheExamineeFolderCanBeMade) {
