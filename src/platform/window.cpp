@@ -96,6 +96,7 @@ void Registry::dispatch(const Form* source, const std::function<void()>& handler
     auto& s = state();
     if (s.ended) return;
     if (source != nullptr && !source->loaded()) return;  // events of an unloaded window never run
+    const bool wasSeen = s.depth == 0 && anyShown();
     ++s.depth;
     try {
         handler();
@@ -111,6 +112,9 @@ void Registry::dispatch(const Form* source, const std::function<void()>& handler
     destroyUnloaded();
     // Checked only now, so that a handler may unload the last window and then show another.
     if (!s.ended && s.everLoaded && s.loaded.empty()) endProgram();
+    // A window's own exit button that hides the last window shown, with others still
+    // loaded hidden (touched on the way out), would leave the program running unseen.
+    if (!s.ended && wasSeen && !anyShown()) endProgram();
 }
 
 void Registry::closeBox(Form& form) {

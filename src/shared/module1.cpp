@@ -29,6 +29,7 @@ bool operator==(const Variant& a, const Variant& b) {
 
 Variant& Table::operator[](int index) {
     if (index < kFirst || index > kLast) {
+        ++touchesOutside_;
         outside_ = Variant();
         return outside_;
     }
@@ -37,7 +38,10 @@ Variant& Table::operator[](int index) {
 
 const Variant& Table::operator[](int index) const {
     static const Variant empty;
-    if (index < kFirst || index > kLast) return empty;
+    if (index < kFirst || index > kLast) {
+        ++touchesOutside_;
+        return empty;
+    }
     return elements_[static_cast<std::size_t>(index)];
 }
 

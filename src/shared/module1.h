@@ -15,8 +15,12 @@ public:
     Variant& operator[](int index);
     const Variant& operator[](int index) const;
     void clear();
+    // How often any table was touched off its range since start; a window that does so
+    // reads blanks where it expects data.
+    static long touchesOutside() { return touchesOutside_; }
 
 private:
+    static inline long touchesOutside_ = 0;
     std::array<Variant, kLast + 1> elements_{};
     Variant outside_;  // handed out for indexes off the table, emptied at every such access
 };

@@ -185,6 +185,20 @@ TEST_F(WindowsTest, ClosingTheLastShownWindowEndsTheProgramEvenWithHiddenOnesLoa
     EXPECT_TRUE(loadedCaptions().empty());
 }
 
+TEST_F(WindowsTest, AnExitButtonThatHidesTheLastShownWindowEndsTheProgramToo) {
+    form<WindowA>().Hide();
+    form<WindowC>().Show();
+    // As a steps window's close button does after its other button touched a window.
+    form<WindowC>().Command1.onClick([] {
+        form<WindowC>().Hide();
+        form<WindowC>().Unload();
+    });
+    form<WindowC>().Command1.click();
+    EXPECT_TRUE(programEnded());
+    EXPECT_EQ(shell().endCalls, 1);
+    EXPECT_TRUE(loadedCaptions().empty());
+}
+
 TEST_F(WindowsTest, EventsOfAWindowUnloadedByTheRunningHandlerDoNotRun) {
     form<WindowC>().Show();
     invoke([] {
