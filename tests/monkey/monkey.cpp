@@ -378,7 +378,12 @@ void Monkey::advanceClock() {
     log("clock +" + std::to_string(static_cast<int>(seconds)) + " s");
 }
 
-void Monkey::settle() { QCoreApplication::sendPostedEvents(); }
+// Paints and layouts as the event loop would, then what unloaded windows left behind,
+// which only an explicit request or the loop itself deletes.
+void Monkey::settle() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // Records ----------------------------------------------------------------------
 
