@@ -13,6 +13,7 @@
 #include "navigation/form8.h"
 #include "navigation/notice_windows.h"
 #include "platform/helpers.h"
+#include "shared/colours.h"
 #include "shared/lines.h"
 #include "shared/module1.h"
 
@@ -22,7 +23,6 @@ using namespace Module1;
 namespace {
 
 constexpr Colour kSelectedNumber = 0x00FF8080;
-constexpr Colour kWhite = 0x00FFFFFF;
 
 struct RowTops {
     int number, mark, right, chosen;

@@ -10,20 +10,20 @@
 #include "exam/form42.h"
 #include "navigation/form8.h"
 #include "navigation/notice_windows.h"
+#include "shared/colours.h"
 
 using namespace forms;
 
 namespace {
 constexpr Colour kLightGrey = 0x00E0E0E0;
-constexpr Colour kWhite = 0x00FFFFFF;
 constexpr Colour kDarkRed = 0x000000C0;
 }  // namespace
 
 void markAnswered(Label& number, Shape& circle) {
-    number.setForeColor(0x000000FF);
-    number.setBackColor(0x0000FF00);
+    number.setForeColor(kAnsweredMarkFore);
+    number.setBackColor(kAnsweredMarkBack);
     circle.setFillStyle(Shape::Solid);
-    circle.setFillColor(0x0000FF00);
+    circle.setFillColor(kAnsweredMarkBack);
 }
 
 Form15::Form15()

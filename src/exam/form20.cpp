@@ -6,6 +6,7 @@
 #include "exam/form43.h"
 #include "navigation/form9.h"
 #include "platform/helpers.h"
+#include "shared/colours.h"
 #include "shared/lines.h"
 #include "shared/module1.h"
 
@@ -13,7 +14,6 @@ using namespace forms;
 using namespace Module1;
 
 namespace {
-constexpr Colour kWhite = 0x00FFFFFF;
 constexpr Colour kGreen = 0x0000FF00;
 constexpr Colour kRed = 0x000000FF;
 const char* const kLetters[] = {"A", "B", "C", "D"};

@@ -8,6 +8,7 @@
 #include "exam/form15.h"
 #include "platform/helpers.h"
 #include "platform/platform.h"
+#include "shared/colours.h"
 #include "shared/folders.h"
 #include "shared/module1.h"
 
@@ -17,8 +18,6 @@ using namespace Module1;
 namespace {
 
 constexpr Colour kLinkBlue = 0x00FF8080;
-constexpr Colour kWhite = 0x00FFFFFF;
-constexpr Colour kAnswered = 0x0000FF00;
 
 // A count as the progress window shows it: after one blank, the place of a plus sign.
 std::string signPlace(int n) { return " " + std::to_string(n); }
@@ -121,7 +120,7 @@ void Form42::Label6_Click() {
 void Form42::countAnswers() {
     AnsweredCount = 0;
     for (int i = 1; i <= 23; ++i)
-        if (form<Form15>().Label3(i).BackColor() == kAnswered) AnsweredCount = AnsweredCount.number() + 1;
+        if (form<Form15>().Label3(i).BackColor() == kAnsweredMarkBack) AnsweredCount = AnsweredCount.number() + 1;
     UnansweredCount = static_cast<std::int16_t>(23 - AnsweredCount.number());
     form<Form15>().Label21.setCaption(signPlace(AnsweredCount.number()));
     form<Form15>().Label24.setCaption(signPlace(UnansweredCount));

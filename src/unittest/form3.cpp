@@ -2,6 +2,7 @@
 
 #include "navigation/form2.h"
 #include "platform/helpers.h"
+#include "shared/colours.h"
 #include "shared/lines.h"
 #include "shared/module1.h"
 #include "unittest/form4.h"
@@ -10,7 +11,6 @@ using namespace forms;
 using Module1::CurrentItem;
 
 namespace {
-constexpr Colour kWhite = 0x00FFFFFF;
 constexpr Colour kGreen = 0x0000FF00;
 constexpr Colour kLetterCell = 0x00C0E0FF;
 constexpr int kGridLeft = 1440;
