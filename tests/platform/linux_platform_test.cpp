@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -27,8 +28,9 @@ protected:
         for (const char* program : {"xdg-open", "libreoffice", "gnome-text-editor", "thunderbird"}) {
             const std::string path = QDir(bin_.path()).filePath(QString::fromUtf8(program)).toStdString();
             std::ofstream script(path);
-            // One record a launch: the program's name, then each argument on a line of its own.
-            script << "#!/bin/sh\n{ echo \"@${0##*/}\"; for a in \"$@\"; do echo \"$a\"; done; } >> '" << log_ << "'\n";
+            // One record a launch: the program's name, then each argument on a line of its
+            // own, written by one printf so that launches running side by side do not interleave.
+            script << "#!/bin/sh\nprintf '%s\\n' \"@${0##*/}\" \"$@\" >> '" << log_ << "'\n";
             script.close();
             std::filesystem::permissions(path, std::filesystem::perms::owner_all);
         }
@@ -61,13 +63,20 @@ protected:
         }
         return out;
     }
-    // Waits until the stand-ins have logged `count` launches (they start detached).
+    // Waits until the stand-ins have logged `count` launches. They start detached, so
+    // they may log in any order: the launches come back sorted.
     std::vector<Launch> waitFor(std::size_t count) const {
         QElapsedTimer clock;
         clock.start();
         while (launches().size() < count && clock.elapsed() < 5000) QThread::msleep(20);
         QThread::msleep(150);  // time for a launch that should not have happened to show up
-        return launches();
+        auto out = launches();
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+    static std::vector<Launch> sorted(std::vector<Launch> expected) {
+        std::sort(expected.begin(), expected.end());
+        return expected;
     }
 
     platform::LinuxPlatform desktop_;
@@ -88,7 +97,7 @@ TEST_F(LinuxPlatformTest, FoldersProgramsAddressesAndMailReachTheirStandInsAsArg
     desktop_.shellExecute({.verb = "open", .file = "mailto:kf@example.com", .showCommand = 0});
     desktop_.shellExecute({.verb = "open", .file = "NOSUCHPROGRAM", .showCommand = 3});  // nothing stands for it
     const std::string folder = (driveC() / "PowerPointZentrix" / "素材" / "技能练习" / "421").string();
-    EXPECT_EQ(waitFor(6), (std::vector<Launch>{{"xdg-open", folder},
+    EXPECT_EQ(waitFor(6), sorted({{"xdg-open", folder},
                                                {"libreoffice", "--impress"},
                                                {"gnome-text-editor"},
                                                {"xdg-open", "http://example.com"},
@@ -104,8 +113,7 @@ TEST_F(LinuxPlatformTest, TheBrowserObjectOpensThePageAndStartsNoOfficeProgram) 
         browser->call("Navigate", {std::string("http://photo.example.org/")});
     }
     desktop_.shellExecute({.verb = "open", .file = "http://example.net/", .showCommand = 3});
-    EXPECT_EQ(waitFor(2),
-              (std::vector<Launch>{{"xdg-open", "http://photo.example.org/"}, {"xdg-open", "http://example.net/"}}));
+    EXPECT_EQ(waitFor(2), sorted({{"xdg-open", "http://photo.example.org/"}, {"xdg-open", "http://example.net/"}}));
 }
 
 TEST_F(LinuxPlatformTest, OfficeObjectsHandTheBridgeWhatTheyMadeOnceReleasedAndNeedAnOffice) {
