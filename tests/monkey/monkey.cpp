@@ -71,6 +71,8 @@ struct Monkey::Action {
     Form* form;
     std::string control;
     std::function<void()> fire;
+    const void* target = nullptr;
+    std::string kind;
 };
 
 void Tally::use(const std::string& window, const std::string& control) {
@@ -100,6 +102,11 @@ std::string Tally::report() const {
 
 int MonkeyPlatform::messageBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
     messageBoxes.push_back({prompt, style, title});
+    if (!answers.empty()) {  // a road's own answer
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     std::vector<int> buttons;
     switch (style & 0x0F) {
         case vbOKCancel:
@@ -127,16 +134,19 @@ int MonkeyPlatform::messageBox(const std::string& prompt, int style, const std::
 
 void MonkeyPlatform::popupMenu(Form& form, Menu& menu) {
     RecordingPlatform::popupMenu(form, menu);
+    std::vector<std::pair<Menu*, std::string>> items;
+    for (Menu* top : menu.items())
+        eachMenuItem(*top, "", [&](Menu& m, const std::string& path) { items.emplace_back(&m, path); });
     // Dismissing the popup is as likely as any one item.
-    int pick = monkey_.below(static_cast<int>(menu.items().size()) + 1);
-    if (pick == static_cast<int>(menu.items().size())) {
+    const int pick = monkey_.below(static_cast<int>(items.size()) + 1);
+    if (pick == static_cast<int>(items.size())) {
         monkey_.log("  popup " + menu.Caption() + " dismissed");
         return;
     }
-    Menu& item = *menu.items()[static_cast<std::size_t>(pick)];
-    monkey_.log("  popup item " + item.Caption());
-    monkey_.tally_.use(windowName(form), "popup:" + menu.Caption() + ">" + item.Caption());
-    item.click();
+    const auto& [item, path] = items[static_cast<std::size_t>(pick)];
+    monkey_.log("  popup item " + path);
+    monkey_.tally_.use(windowName(form), "popup:" + menu.Caption() + ">" + path);
+    item->click();
 }
 
 double MonkeyPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(monkey_.engine_); }
@@ -163,9 +173,13 @@ void Monkey::start() {
     settle();
     Module1::reset();
     clockLeft_.clear();
+    rowsWindow_ = 0;
     log("start: the start window is shown");
     form<Form8>().Show();
+    walkRoad();
     settle();
+    // A learner comes back to the program now and then, as well as when it ends.
+    eventsUntilRestart_ = 200 + below(1000);
 }
 
 void Monkey::run(long events) {
@@ -174,10 +188,11 @@ void Monkey::run(long events) {
     for (long i = 0; i < events && !failure_; ++i) {
         ++eventNumber_;
         ++tally_.events;
-        if (Registry::ended()) {
+        if (Registry::ended() || --eventsUntilRestart_ < 0) {
             ++tally_.restarts;
             start();
         }
+        for (Form* f : shownForms()) tally_.reach(windowName(*f));
         step();
         settle();
         check();
@@ -185,6 +200,10 @@ void Monkey::run(long events) {
 }
 
 void Monkey::step() {
+    acted_ = nullptr;
+    actedWindow_.clear();
+    actedKind_.clear();
+    itemBefore_ = Module1::CurrentItem.number();
     const int roll = below(100);
     if (roll < 55)
         clickSomething();
@@ -206,33 +225,35 @@ void Monkey::clickSomething() {
     std::vector<Action> actions;
     for (Form* f : shownForms()) {
         const std::string w = windowName(*f);
-        auto add = [&](const std::string& name, std::function<void()> fire) {
+        auto add = [&](const std::string& name, std::function<void()> fire, const void* target = nullptr) {
             tally_.note(w, name);
-            actions.push_back({f, name, std::move(fire)});
+            actions.push_back({f, name, std::move(fire), target, name.substr(0, name.find_first_of("(@:"))});
         };
         eachControl(*f, [&](Control& c) {
             if (!reachable(c)) return;
             if (auto* b = dynamic_cast<CommandButton*>(&c))
-                add(controlName("button", c), [b] { b->click(); });
+                add(controlName("button", c), [b] { b->click(); }, &c);
             else if (auto* l = dynamic_cast<Label*>(&c))
-                add(controlName("label", c), [l] { l->click(); });
+                add(controlName("label", c), [l] { l->click(); }, &c);
             else if (auto* i = dynamic_cast<Image*>(&c))
-                add(controlName("image", c), [i] { i->click(); });
+                add(controlName("image", c), [i] { i->click(); }, &c);
             else if (auto* x = dynamic_cast<CheckBox*>(&c))
-                add(controlName("check", c), [x] { x->click(); });
+                add(controlName("check", c), [x] { x->click(); }, &c);
             else if (auto* o = dynamic_cast<OptionButton*>(&c))
-                add(controlName("option", c), [o] { o->click(); });
+                add(controlName("option", c), [o] { o->click(); }, &c);
             else if (auto* list = dynamic_cast<ListBox*>(&c)) {
                 if (list->ListCount() > 0)
-                    add(controlName("list", c), [this, list] { list->pick(below(list->ListCount())); });
+                    add(controlName("list", c), [this, list] { list->pick(below(list->ListCount())); }, &c);
             } else if (auto* combo = dynamic_cast<ComboBox*>(&c)) {
                 if (combo->ListCount() > 0)
-                    add(controlName("combo", c), [this, combo] { combo->pick(below(combo->ListCount())); });
+                    add(controlName("combo", c), [this, combo] { combo->pick(below(combo->ListCount())); }, &c);
             }
         });
         for (Menu* top : f->menus()) {
             if (!top->Visible()) continue;
-            eachMenuItem(*top, "", [&](Menu& m, const std::string& path) { add("menu:" + path, [&m] { m.click(); }); });
+            eachMenuItem(*top, "", [&](Menu& m, const std::string& path) {
+                add("menu:" + path, [&m] { m.click(); }, &m);
+            });
         }
     }
     if (actions.empty()) return;
@@ -240,6 +261,9 @@ void Monkey::clickSomething() {
     const std::string w = windowName(*a.form);
     log("click " + w + " " + a.control);
     tally_.use(w, a.control);
+    acted_ = a.target;
+    actedWindow_ = w;
+    actedKind_ = a.kind;
     a.fire();
 }
 
@@ -280,16 +304,18 @@ void Monkey::typeSomething() {
                 if (t->Locked()) return;
                 const std::string name = controlName("text", c);
                 tally_.note(w, name);
-                actions.push_back({f, name, [this, t] { t->type(randomText()); }});
+                actions.push_back({f, name, [this, t] { t->type(randomText()); }, &c, "text"});
             } else if (auto* combo = dynamic_cast<ComboBox*>(&c)) {
                 const std::string name = controlName("combo", c);
                 tally_.note(w, name);
-                actions.push_back({f, name, [this, combo] {
+                actions.push_back({f, name,
+                                   [this, combo] {
                                        if (below(4) == 0)
                                            combo->pressEnter();
                                        else
                                            combo->type(randomText());
-                                   }});
+                                   },
+                                   &c, "combo"});
             }
         });
     }
@@ -298,6 +324,9 @@ void Monkey::typeSomething() {
     const std::string w = windowName(*a.form);
     log("type into " + w + " " + a.control);
     tally_.use(w, a.control);
+    acted_ = a.target;
+    actedWindow_ = w;
+    actedKind_ = "typing";
     a.fire();
 }
 

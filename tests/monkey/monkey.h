@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "support/recording_platform.h"
 
@@ -22,6 +23,7 @@ struct Tally {
     long events = 0;
     long restarts = 0;
 
+    void reach(const std::string& window) { seen[window]; }
     void note(const std::string& window, const std::string& control) { seen[window].insert(control); }
     void use(const std::string& window, const std::string& control);
     // Windows reached, and the controls seen on them but never used.
@@ -62,6 +64,7 @@ private:
     struct Action;
 
     void start();
+    void walkRoad();
     void step();
     void clickSomething();
     void typeSomething();
@@ -72,6 +75,7 @@ private:
     void advanceClock();
     void check();
     void checkExamClock();
+    void checkResultRows();
     void checkShellCalls();
     void checkPlainTexts();
     void settle();
@@ -89,8 +93,16 @@ private:
     std::optional<std::string> failure_;
     long eventNumber_ = 0;
     long outsideTouches_ = 0;
+    long eventsUntilRestart_ = 0;
     std::map<long, int> clockLeft_;  // exam toolbar window -> seconds it last showed
-    bool examClockTicked_ = false;
+    // The event under way: what it acted on, and the question the choice window showed.
+    const void* acted_ = nullptr;
+    std::string actedWindow_, actedKind_;
+    int itemBefore_ = 0;
+    // The results table as the last event left it.
+    long rowsWindow_ = 0;
+    bool handedIn_ = false;
+    std::vector<std::string> rows_;
 };
 
 }  // namespace monkey

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "bank/form1.h"
 #include "exam/form42.h"
 #include "monkey/monkey.h"
 #include "platform/forms.h"
@@ -38,6 +39,7 @@ void Monkey::check() {
         fail("PracticeItemCount is " + std::to_string(PracticeItemCount.number()));
 
     checkExamClock();
+    checkResultRows();
     checkShellCalls();
     checkPlainTexts();
 }
@@ -58,6 +60,44 @@ void Monkey::checkExamClock() {
     if (last->second >= 0 && left > last->second)
         fail("the exam clock went up from " + std::to_string(last->second) + " to " + std::to_string(left) + " s");
     last->second = left;
+}
+
+// The results table's rows are written by the exam's picks alone: a pick in the choice
+// window writes the row of the question it showed, until the table is shown at hand-in;
+// from then on nothing writes them. A learner may type into a cell (it changes nothing
+// else), so a cell typed into is taken as it stands.
+void Monkey::checkResultRows() {
+    if (Registry::ended() || !isLoaded<Form1>()) {
+        rowsWindow_ = 0;
+        return;
+    }
+    Form1& table = form<Form1>();
+    std::vector<std::string> rows;
+    std::vector<const void*> cells;
+    for (int k = 1; k <= 23; ++k)
+        for (TextBox* cell : {&table.Text3(k), &table.Text4(k), &table.Text5(k)}) {
+            rows.push_back(cell->Text());
+            cells.push_back(cell);
+        }
+    if (table.hWnd() != rowsWindow_) {  // a fresh table: its load wrote what it holds
+        rowsWindow_ = table.hWnd();
+        handedIn_ = table.Visible();
+        rows_ = std::move(rows);
+        return;
+    }
+    const bool pick = actedWindow_ == "Form20" && actedKind_ == "option";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i] == rows_[i] || acted_ == cells[i]) continue;
+        const int row = static_cast<int>(i / 3) + 1;
+        if (handedIn_)
+            fail("row " + std::to_string(row) + " of the results table changed after hand-in");
+        else if (!pick)
+            fail("row " + std::to_string(row) + " of the results table changed without a pick");
+        else if (row != itemBefore_)
+            fail("a pick for question " + std::to_string(itemBefore_) + " changed row " + std::to_string(row));
+    }
+    rows_ = std::move(rows);
+    handedIn_ = handedIn_ || table.Visible();
 }
 
 // A learner's text never reaches a command line or the shell.
