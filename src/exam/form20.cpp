@@ -146,9 +146,13 @@ void Form20::Option1_Click(int) {
     if (n >= 1 && n <= 20) {
         markAnswered(Label3(n), Shape2(n));
         markAnswered(form<Form15>().Label3(n), form<Form15>().Shape2(n));
-        form<Form1>().Text5(n).setText(LastChoice.text());
-        form<Form1>().Text4(n).setText(CorrectAnswer[n].text());
-        form<Form1>().Text3(n).setText(CorrectAnswer[n] == LastChoice.text() ? "1" : "0");
+        // A shown results table holds a handed-in exam: a choice window opened afterwards
+        // (the case chooser stays reachable from the hub during the exam) must not regrade it.
+        if (!isShown<Form1>()) {
+            form<Form1>().Text5(n).setText(LastChoice.text());
+            form<Form1>().Text4(n).setText(CorrectAnswer[n].text());
+            form<Form1>().Text3(n).setText(CorrectAnswer[n] == LastChoice.text() ? "1" : "0");
+        }
     }
     if (!inTrainingMode() || picked < 0) return;
     if (CorrectAnswer[CurrentItem.number()] == kLetters[picked]) {

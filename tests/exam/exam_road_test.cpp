@@ -1,6 +1,7 @@
 // The exam road, driven as a learner clicks: a whole exam in exam mode from the start
 // window to the results table and back, and the choice questions in training mode.
 #include "cases/form31.h"
+#include "navigation/form60.h"
 #include "navigation/notice_windows.h"
 #include "exam/exam_support.h"
 
@@ -256,6 +257,34 @@ TEST_F(ExamRoadTest, ADrawFromTheLaterSetsIsARealExamGradedAgainstItsKeys) {
     EXPECT_EQ(results.Text3(1).Text(), "1");
     EXPECT_EQ(results.Text3(2).Text(), "0");
     EXPECT_EQ(results.Text3(3).Text(), "");
+}
+
+// The hub stays open during an exam; a case window opened from its chooser after the
+// hand-in still has the exam menu, and its choice window must leave the results alone.
+TEST_F(ExamRoadTest, PicksAfterTheHandInLeaveTheResultsTableAsHandedIn) {
+    enterSeries();
+    logIn();
+    startExam(4);
+    form<Form16>().ChoiceItem.click();
+    pick(letterIndex(question(4, 1).answer));
+    form<Form8>().Image1.click();  // the start window's way to the hub
+    form<Form60>().Command4.click();
+    ASSERT_TRUE(isShown<Form10>());
+    form<Form42>().Label8.click();  // 交卷
+    form<Form15>().Command1.click();
+    auto& results = form<Form1>();
+    ASSERT_TRUE(results.Visible());
+
+    form<Form10>().Command2.click();
+    ASSERT_TRUE(isShown<Form16>());
+    form<Form16>().ChoiceItem.click();
+    form<Form16>().ChoiceSetItems[3]->click();
+    ASSERT_TRUE(isShown<Form20>());
+    pick((letterIndex(question(4, 1).answer) + 1) % 4);
+    form<Form20>().Image2(1).click();
+    pick(letterIndex(question(4, 2).answer));
+    EXPECT_EQ(results.Text3(1).Text() + results.Text5(1).Text(), "1" + std::string(question(4, 1).answer));
+    EXPECT_EQ(results.Text3(2).Text() + results.Text5(2).Text(), "");
 }
 
 }  // namespace

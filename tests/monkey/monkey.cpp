@@ -418,7 +418,7 @@ void Monkey::settle() {
 
 void Monkey::log(std::string event) {
     lastEvents_.push_back("#" + std::to_string(eventNumber_) + " " + std::move(event));
-    if (lastEvents_.size() > 40) lastEvents_.pop_front();
+    if (lastEvents_.size() > 60) lastEvents_.pop_front();
 }
 
 void Monkey::fail(const std::string& what) {
