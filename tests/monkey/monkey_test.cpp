@@ -1,7 +1,6 @@
-// The seeded monkey over every window. CTest runs a short one; a long run takes its
-// size from the environment:
-//   PPT_MONKEY_SEEDS=200 PPT_MONKEY_EVENTS=5000 PPT_MONKEY_REPORT=1
-//   build/sanitize/trainer-tests --gtest_filter='MonkeyTest.*'
+// The seeded monkey over every window. CTest runs a short one; the long run of a
+// million events is `bash scripts/monkey.sh`, which sets the size from the environment:
+//   PPT_MONKEY_FIRST_SEED, PPT_MONKEY_SEEDS, PPT_MONKEY_EVENTS, PPT_MONKEY_REPORT=1
 #include "monkey/monkey.h"
 
 #include <cstdio>
