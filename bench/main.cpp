@@ -124,6 +124,7 @@ void actions(int roads) {
         bench::unitTestRoad(timer);
         bench::chapterExerciseRoad(timer);
         bench::databaseOperationRoad(timer);
+        bench::referenceRoad(timer);
     }
     bench::resetTrainer();
     std::printf("\nActions: the event to every affected window painted, each road %d times, platform %s\n\n", roads,

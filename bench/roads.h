@@ -11,5 +11,7 @@ void examRoad(ActionTimer& t);
 void unitTestRoad(ActionTimer& t);
 void chapterExerciseRoad(ActionTimer& t);
 void databaseOperationRoad(ActionTimer& t);
+// Not the trainer: what opening any window costs here.
+void referenceRoad(ActionTimer& t);
 
 }  // namespace bench

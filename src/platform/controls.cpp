@@ -310,6 +310,13 @@ namespace {
 // renders nothing: the build's raster where the screen has its pixel ratio, else the SVG
 // rendered here. Nothing is made before a window that shows the picture is painted.
 QPixmap renderedPicture(const std::string& picture, qreal pixelRatio) {
+    // Room for every picture at once beside what the style keeps there: the default
+    // would drop the large exam pictures between two windows and inflate them again.
+    static const bool roomy = [] {
+        QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 32 * 1024));
+        return true;
+    }();
+    (void)roomy;
     const QString key = QStringLiteral("picture:%1@%2").arg(q(picture)).arg(pixelRatio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) return pixmap;
