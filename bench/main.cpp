@@ -108,10 +108,18 @@ bool startUp(int runs) {
     const double startRatio = t.median / b.median, memoryRatio = tm.median / bm.median;
     rows.push_back({"trainer / bare", "", fixed(startRatio, 2) + "x", fixed(tp.median / bp.median, 2) + "x", "",
                     fixed(memoryRatio, 2) + "x", ""});
-    rows.push_back({"goal", "", "<= " + fixed(kStartGoal, 2) + "x", "", "", "<= " + fixed(kMemoryGoal, 2) + "x", ""});
+    const std::string startGoal = "<= " + fixed(kStartGoal, 2) + "x";
+    rows.push_back({"goal", "", startGoal, startGoal, "", "<= " + fixed(kMemoryGoal, 2) + "x", ""});
     bench::printTable({"", "runs", "first paint ms", "painted ms", "max ms", "peak RSS MB", "max MB"}, rows);
-    std::printf("start-up goal %s (%.2fx), peak memory goal %s (%.2fx)\n", startRatio <= kStartGoal ? "met" : "MISSED",
-                startRatio, memoryRatio <= kMemoryGoal ? "met" : "MISSED", memoryRatio);
+    // The bare window lays its labels out, and so opens its font, before its first paint;
+    // the start window places its controls and opens the font while painting. Only the
+    // end of the paint cycle compares like with like.
+    const double paintedRatio = tp.median / bp.median;
+    auto verdict = [](double ratio, double goal) { return ratio <= goal ? "met" : "MISSED"; };
+    std::printf("start-up goal: to the first paint %s (%.2fx), to the window painted %s (%.2fx); "
+                "peak memory goal %s (%.2fx)\n",
+                verdict(startRatio, kStartGoal), startRatio, verdict(paintedRatio, kStartGoal), paintedRatio,
+                verdict(memoryRatio, kMemoryGoal), memoryRatio);
     return true;
 }
 
