@@ -321,8 +321,12 @@ QPixmap renderedPicture(const std::string& picture, qreal pixelRatio) {
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) return pixmap;
     QImage image;
-    if (pixelRatio == 1.0)
-        image = pictures::fromRaster(QResource(QStringLiteral(":/rasters/%1.raster").arg(q(picture))).uncompressedData());
+    if (pixelRatio == 1.0) {
+        const QResource raster(QStringLiteral(":/rasters/%1.raster").arg(q(picture)));
+        if (raster.compressionAlgorithm() == QResource::NoCompression)
+            image = pictures::viewRaster(raster.data(), raster.size());
+        if (image.isNull()) image = pictures::fromRaster(raster.uncompressedData());
+    }
     if (image.isNull()) image = pictures::renderSvg(QStringLiteral(":/pictures/%1.svg").arg(q(picture)), pixelRatio);
     if (image.isNull()) return {};
     pixmap = QPixmap::fromImage(std::move(image));

@@ -38,6 +38,21 @@ inline QByteArray toRaster(const QImage& image) {
     return out;
 }
 
+// The picture over a stored raster's own bytes, which must outlive it; a null image where
+// the bytes cannot be read in place.
+inline QImage viewRaster(const uchar* raster, qsizetype length) {
+    std::uint32_t size[2] = {0, 0};
+    if (length < static_cast<qsizetype>(sizeof size)) return {};
+    std::memcpy(size, raster, sizeof size);
+    const qsizetype row = static_cast<qsizetype>(size[0]) * 4;
+    const uchar* pixels = raster + sizeof size;
+    if (size[0] == 0 || size[1] == 0 || length != static_cast<qsizetype>(sizeof size) + row * size[1] ||
+        reinterpret_cast<quintptr>(pixels) % 4 != 0)
+        return {};
+    return QImage(pixels, static_cast<int>(size[0]), static_cast<int>(size[1]), row,
+                  QImage::Format_ARGB32_Premultiplied);
+}
+
 inline QImage fromRaster(const QByteArray& raster) {
     std::uint32_t size[2] = {0, 0};
     if (raster.size() < static_cast<qsizetype>(sizeof size)) return {};
