@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QStyleFactory>
 #include <QWidget>
 #include <cstdio>
 #include <cstring>
@@ -171,9 +170,7 @@ int main(int argc, char** argv) {
     }
     standardHandler = qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(forms::look::font(forms::Font{}));
+    forms::look::styleApplication();
     platform::install(&testing_support::recorder());
     if (starts > 0 && !startUp(starts)) return 1;
     if (roads > 0) actions(roads);

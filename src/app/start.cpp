@@ -1,7 +1,6 @@
 #include "app/start.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "navigation/form8.h"
 #include "platform/linux_platform.h"
@@ -11,9 +10,7 @@ namespace app {
 
 int runTrainer(int argc, char** argv, const std::function<void(QApplication&)>& started) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);  // the windows decide when the program ends
-    QApplication::setFont(forms::look::font(forms::Font{}));
+    forms::look::styleApplication();
     platform::LinuxPlatform linuxPlatform;
     platform::install(&linuxPlatform);
     if (started) started(app);
