@@ -4,12 +4,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
+#include <QPixmapCache>
+#include <QResource>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
 #include "platform/look.h"
+#include "platform/picture_render.h"
 #include "platform/qt_bridge.h"
 
 namespace forms {
@@ -304,28 +306,53 @@ Frame::Frame(Container& parent, Rect place, std::string caption)
 // Image -------------------------------------------------------------------
 
 namespace {
+// A picture's pixels, made once and kept, so that a window painted again or shown again
+// renders nothing: the build's raster where the screen has its pixel ratio, else the SVG
+// rendered here. Nothing is made before a window that shows the picture is painted.
+QPixmap renderedPicture(const std::string& picture, qreal pixelRatio) {
+    // Room for every picture at once beside what the style keeps there: the default
+    // would drop the large exam pictures between two windows and inflate them again.
+    static const bool roomy = [] {
+        QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 32 * 1024));
+        return true;
+    }();
+    (void)roomy;
+    const QString key = QStringLiteral("picture:%1@%2").arg(q(picture)).arg(pixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) return pixmap;
+    QImage image;
+    if (pixelRatio == 1.0) {
+        const QResource raster(QStringLiteral(":/rasters/%1.raster").arg(q(picture)));
+        if (raster.compressionAlgorithm() == QResource::NoCompression)
+            image = pictures::viewRaster(raster.data(), raster.size());
+        if (image.isNull()) image = pictures::fromRaster(raster.uncompressedData());
+    }
+    if (image.isNull()) image = pictures::renderSvg(QStringLiteral(":/pictures/%1.svg").arg(q(picture)), pixelRatio);
+    if (image.isNull()) return {};
+    pixmap = QPixmap::fromImage(std::move(image));
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
 class PictureWidget : public QWidget {
 public:
-    PictureWidget(QWidget* parent, const std::string& picture) : QWidget(parent) {
-        if (!picture.empty())
-            renderer_ = std::make_unique<QSvgRenderer>(QStringLiteral(":/pictures/%1.svg").arg(q(picture)));
-    }
+    PictureWidget(QWidget* parent, const std::string& picture) : QWidget(parent), picture_(picture) {}
     std::function<void()> clicked;
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        if (!renderer_ || !renderer_->isValid()) return;
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
+        if (picture_.empty()) return;
+        const QPixmap pixmap = renderedPicture(picture_, devicePixelRatioF());
+        if (pixmap.isNull()) return;
         // Drawn at its own size from the top left, as an unstretched picture is.
-        renderer_->render(&p, QRectF(QPointF(0, 0), renderer_->defaultSize()));
+        QPainter(this).drawPixmap(0, 0, pixmap);
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked) clicked();
     }
 
 private:
-    std::unique_ptr<QSvgRenderer> renderer_;
+    std::string picture_;
 };
 }  // namespace
 

@@ -1,6 +1,8 @@
 #include "platform/look.h"
 
+#include <QApplication>
 #include <QPalette>
+#include <QStyleFactory>
 #include <QWidget>
 #include <map>
 
@@ -76,6 +78,12 @@ QFont font(const Font& f) {
     font.setWeight(f.bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(f.underline);
     return font;
+}
+
+void styleApplication() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(font(Font{}));
 }
 
 void paintBackground(QWidget* w, Colour back) {

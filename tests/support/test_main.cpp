@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <cstdlib>
 
 #include "platform/forms.h"
@@ -24,9 +23,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     standardHandler = qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(forms::look::font(forms::Font{}));
+    forms::look::styleApplication();
     platform::install(&testing_support::recorder());
     ::testing::InitGoogleTest(&argc, argv);
     int status = RUN_ALL_TESTS();
