@@ -31,7 +31,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     if (standardHandler != nullptr) standardHandler(type, context, message);
 }
 
-std::string fontSpec(const QFont& f) {
+std::string fontArgument(const QFont& f) {
     return (f.families().join(QChar('|')) + ';' + QString::number(f.pointSizeF()) + ';' +
             (f.underline() ? QStringLiteral("1") : QStringLiteral("0")))
         .toStdString();
@@ -43,14 +43,14 @@ std::vector<std::string> bareWindowArguments() {
     const forms::Form& start = forms::form<Form8>();
     QWidget* area = forms::form<Form8>().area();
     std::vector<std::string> args = {std::to_string(area->width()), std::to_string(area->height()),
-                                     fontSpec(QApplication::font())};
+                                     fontArgument(QApplication::font())};
     std::map<std::string, std::string> textsByFont;
     for (QWidget* w : start.window()->findChildren<QWidget*>()) {
         QString text;
         if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
         if (text.isEmpty()) continue;
-        std::string& texts = textsByFont[fontSpec(w->font())];
+        std::string& texts = textsByFont[fontArgument(w->font())];
         if (!texts.empty()) texts += ' ';
         texts += text.toStdString();
     }

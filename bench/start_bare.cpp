@@ -16,8 +16,8 @@
 
 namespace {
 
-QFont fontFrom(const QString& spec) {
-    const QStringList parts = spec.split(QChar(';'));
+QFont fontFrom(const QString& argument) {
+    const QStringList parts = argument.split(QChar(';'));
     const QStringList families = parts.value(0).split(QChar('|'));
     QFont font(families.value(0));
     font.setFamilies(families);
