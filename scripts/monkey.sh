@@ -21,7 +21,7 @@ pids=()
 for ((k = 0; k < slices && k * per < seeds; ++k)); do
     n=$((seeds - k * per < per ? seeds - k * per : per))
     PPT_MONKEY_FIRST_SEED=$((first + k * per)) PPT_MONKEY_SEEDS=$n PPT_MONKEY_EVENTS=$events PPT_MONKEY_REPORT=1 \
-        ./build/sanitize/trainer-tests --gtest_filter='MonkeyTest.*' >"$out/slice$k.txt" 2>&1 &
+        ./build/sanitize/trainer-tests --gtest_filter='*MonkeyTest.*' >"$out/slice$k.txt" 2>&1 &
     pids+=($!)
 done
 status=0

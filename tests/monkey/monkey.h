@@ -22,6 +22,7 @@ struct Tally {
     std::map<std::string, long> eventsByWindow;
     long events = 0;
     long restarts = 0;
+    long doorlessShown = 0;  // the windows no control opens are shown in turn
 
     void reach(const std::string& window) { seen[window]; }
     void note(const std::string& window, const std::string& control) { seen[window].insert(control); }

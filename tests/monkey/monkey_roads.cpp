@@ -112,7 +112,8 @@ void Monkey::walkRoad() {
             [] { form<Form40>().Show(); }, [] { form<Form44>().Show(); }, [] { form<Form45>().Show(); },
             [] { form<Form46>().Show(); }, [] { form<Form65>().Show(); }, [] { form<Form66>().Show(); },
         };
-        windows[static_cast<std::size_t>(below(static_cast<int>(windows.size())))]();
+        // In turn rather than at random, so that a run of a few dozen such starts shows each.
+        windows[static_cast<std::size_t>(tally_.doorlessShown++ % static_cast<long>(windows.size()))]();
         return true;
     };
 

@@ -36,16 +36,21 @@ const char* const kEveryWindow[] = {
     "Form24", "Form25", "Form26", "Form27", "Form31", "Form36", "Form38", "Form40", "Form42", "Form43",
     "Form44", "Form45", "Form46", "Form51", "Form58", "Form59", "Form60", "Form65", "Form66"};
 
-constexpr long kSeeds = 20;
+// CTest's run: two halves of 10 seeds x 5,000 events, run side by side.
+constexpr long kHalves = 2;
+constexpr long kSeeds = 10;
 constexpr long kEvents = 5000;
 
-class MonkeyTest : public TrainerTest {};
+class MonkeyTest : public TrainerTest, public ::testing::WithParamInterface<long> {};
 
-TEST_F(MonkeyTest, RandomLearnerKeepsEveryWindowSound) {
+TEST_P(MonkeyTest, RandomLearnerKeepsEveryWindowSound) {
 #if defined(__SANITIZE_ADDRESS__)
     __sanitizer_set_death_callback(printLastEvents);
 #endif
-    const long firstSeed = fromEnvironment("PPT_MONKEY_FIRST_SEED", 1);
+    // A size from the environment is one run, in the first half.
+    const bool sized = std::getenv("PPT_MONKEY_SEEDS") != nullptr || std::getenv("PPT_MONKEY_FIRST_SEED") != nullptr;
+    if (sized && GetParam() > 0) GTEST_SKIP() << "the environment's run is the first half's";
+    const long firstSeed = fromEnvironment("PPT_MONKEY_FIRST_SEED", 1 + GetParam() * kSeeds);
     const long seeds = fromEnvironment("PPT_MONKEY_SEEDS", kSeeds);
     const long events = fromEnvironment("PPT_MONKEY_EVENTS", kEvents);
     monkey::Tally tally;
@@ -63,5 +68,7 @@ TEST_F(MonkeyTest, RandomLearnerKeepsEveryWindowSound) {
     }
     if (fromEnvironment("PPT_MONKEY_REPORT", 0) != 0) std::printf("%s", tally.report().c_str());
 }
+
+INSTANTIATE_TEST_SUITE_P(Halves, MonkeyTest, ::testing::Range(0L, kHalves));
 
 }  // namespace
