@@ -72,20 +72,23 @@ TEST_F(LookTest, TheMediumSongFaceIsDrawnAtTheRegularWeightAskedFor) {
     EXPECT_FALSE(drawn.bold());
 }
 
+// A left button pressed and released at a point of a widget, as the mouse does.
+void leftClick(QWidget* target, QPoint at) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
 TEST_F(LookTest, AMouseClickOnTheSelectedListItemRaisesClickAgain) {
     clicks.clear();
     Painted& f = form<Painted>();
     f.Show();
     auto* list = static_cast<QListWidget*>(f.List1.widget());
     auto clickRow = [list](int row) {
-        const QPoint at = list->visualItemRect(list->item(row)).center();
-        QWidget* viewport = list->viewport();
-        QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(viewport, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(viewport, &release);
+        leftClick(list->viewport(), list->visualItemRect(list->item(row)).center());
     };
     clickRow(1);
     clickRow(1);
@@ -120,14 +123,7 @@ public:
 
 void clickAt(QWidget* area, QPoint at) {
     QWidget* target = area->childAt(at);
-    if (target == nullptr) return;
-    const QPoint local = target->mapFrom(area, at);
-    QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, target->mapToGlobal(local), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
+    if (target != nullptr) leftClick(target, target->mapFrom(area, at));
 }
 
 TEST_F(LookTest, HotSpotsTakeClicksButNoFocusCirclesTakeNoClicksAndCoversHideThePicture) {
