@@ -6,7 +6,6 @@
 #include "exercises/form36.h"
 #include "navigation/form60.h"
 #include "navigation/form8.h"
-#include "platform/platform.h"
 
 using namespace forms;
 
@@ -104,7 +103,7 @@ void Form10::Command1_Click() {
     form<Form60>().Show();
 }
 
-void Form10::OperationDoor_Click() { platform::current().popupMenu(*this, OperationSets); }
+void Form10::OperationDoor_Click() { PopupMenu(*this, OperationSets); }
 
 // The set's name goes into the combo as if typed, so the list keeps its 40 cases.
 void Form10::OperationSetItem_Click(int number) {

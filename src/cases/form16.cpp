@@ -3,6 +3,7 @@
 #include "cases/form10.h"
 #include "cases/form24.h"
 #include "cases/form31.h"
+#include "exam/exam_windows.h"
 #include "exam/form43.h"
 #include "navigation/notice_windows.h"
 #include "platform/helpers.h"
@@ -44,7 +45,8 @@ Form16::Form16()
       WordDocumentItem(OfficeMenu, "新建Word文档(&W)"),
       WorkbookItem(OfficeMenu, "新建Excel工作簿(&E)"),
       PresentationItem(OfficeMenu, "新建PowerPoint演示文稿(&P)"),
-      MockExamItem(OfficeMenu, "全真模拟试题文档(&M)"),
+      // During an exam the drawn set is the selection, which the documents would change.
+      MockExamItem(OfficeMenu, "全真模拟试题文档(&M)", !examRuns()),
       NotesItem(OfficeMenu, "上机练习说明(&N)") {
     for (CommandButton* b : {&Command7, &Command10}) b->setBackColor(0x0080C0FF);
     Frame3.setBackColor(0x8000000B);

@@ -72,8 +72,11 @@ void Form16::ShowPracticeNotes() {
     form<Form27>().Show();
 }
 
-// The set's name goes into the chooser's combo as the learner would type it.
+// The set's name goes into the chooser's combo as the learner would type it, for as long
+// as the documents are made: the case or set that was chosen stays the selection.
 void Form16::MockExamSetItem_Click(int number) {
+    const std::string chosen = CurrentSelection();
     setCurrentSelection("全真模拟试题（第" + std::to_string(number) + "套）");
     BuildMockExamDocuments();
+    setCurrentSelection(chosen);
 }

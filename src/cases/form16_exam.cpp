@@ -3,12 +3,12 @@
 #include "bank/form21.h"
 #include "cases/form10.h"
 #include "cases/form16.h"
+#include "exam/exam_windows.h"
 #include "exam/form15.h"
 #include "exam/form20.h"
 #include "navigation/form9.h"
 #include "navigation/notice_windows.h"
 #include "platform/helpers.h"
-#include "platform/platform.h"
 #include "shared/folders.h"
 #include "shared/module1.h"
 
@@ -52,11 +52,17 @@ void Form16::ChoiceItem_Click() {
     if (examSetNumber(CurrentSelection()) != 0)
         StartChoiceQuestions();
     else
-        platform::current().popupMenu(*this, ChoiceSets);
+        PopupMenu(*this, ChoiceSets);
 }
 
 // The set's name goes into the chooser's combo as typed text, so its list keeps the cases.
+// Outside an exam the learner may pick set after set: a bank loader left loaded holds
+// the earlier set and would not load again. The case window now stands for the set, as
+// the exam's operation window does, so that going back to it shows no case's text.
 void Form16::ChoiceSetItem_Click(int number) {
+    if (!examRuns()) unload<Form21>();
     setCurrentSelection("第" + std::to_string(number) + "套");
+    Label4.setCaption(CurrentSelection());
+    Text1.setText(std::string());
     StartChoiceQuestions();
 }

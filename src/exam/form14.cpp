@@ -4,6 +4,7 @@
 #include "cases/form10.h"
 #include "cases/form16.h"
 #include "cases/form24.h"
+#include "exam/exam_windows.h"
 #include "exam/form42.h"
 #include "exam/form43.h"
 #include "navigation/form8.h"
@@ -44,9 +45,8 @@ void Form14::Image3_Click() {
         MsgBox("只有勾选了已阅读才能进行考试！", vbOKCancel | vbQuestion, "全国计算机等级考试_信息提示");
         return;
     }
+    ClearEarlierRoads();
     form<Form42>().Show();
-    // A bank loader left loaded by an earlier road holds another set, and would not load again.
-    unload<Form21>();
     if (isSetBetween(CurrentSelection(), 1, 4))
         Preload<Form24>();
     else if (isSetBetween(CurrentSelection(), 8, 11))
@@ -59,6 +59,8 @@ void Form14::Image3_Click() {
         Preload<Form66>();
     PreloadChoiceBank();
     form<Form16>().Show();
+    // As the chooser's "确定" names a case, the operation window names the drawn set.
+    form<Form16>().Label4.setCaption(CurrentSelection());
     Hide();
     Unload();
 }

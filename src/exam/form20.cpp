@@ -163,10 +163,10 @@ void Form20::Option1_Click(int) {
     }
 }
 
-// The viewer may have been closed since the question was shown; a fresh one would show
-// its design text, so the current question's answer goes in first.
+// The viewer may have been closed since the question was shown, and a pick's hide then
+// loaded a fresh one with its design text: the current question's answer goes in first.
 void Form20::Command1_Click() {
-    if (!isLoaded<Form9>()) form<Form9>().Text1.setText(answerText(CurrentItem.number()));
+    form<Form9>().Text1.setText(answerText(CurrentItem.number()));
     form<Form9>().Show();
 }
 

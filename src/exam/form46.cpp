@@ -22,6 +22,10 @@ Form46::Form46()
     Label1.setFont({.name = "宋体", .size = 24, .bold = true});
     for (VisualControl* c : std::initializer_list<VisualControl*>{&Text1, &Label4, &Label1})
         c->setForeColor(0x00C00000);
+    // The message line spans the window, over the box and the button: they must stay
+    // within the learner's reach above it.
+    Text1.ZOrder(0);
+    Command1.ZOrder(0);
     Timer2.onTimer([this] { Timer2_Timer(); });
     Command1.onClick([this] { Command1_Click(); });
 }

@@ -6,7 +6,6 @@
 #include "navigation/form7.h"
 #include "navigation/study_content.h"
 #include "platform/helpers.h"
-#include "platform/platform.h"
 #include "shared/module1.h"
 
 using namespace forms;
@@ -80,7 +79,7 @@ void Form2::Command3_Click() {
     form<Form60>().Show();
 }
 
-void Form2::ChapterExerciseDoor_Click() { platform::current().popupMenu(*this, ChapterMenu); }
+void Form2::ChapterExerciseDoor_Click() { PopupMenu(*this, ChapterMenu); }
 
 void Form2::OpenChapterExercises(std::size_t row) {
     const exercises::ChapterRow& chapter = exercises::chapterRows()[row];

@@ -1,7 +1,7 @@
 #include "navigation/form8.h"
 
 #include "bank/form1.h"
-#include "exam/form42.h"
+#include "exam/exam_windows.h"
 #include "exam/form59.h"
 #include "navigation/contact_links.h"
 #include "navigation/form60.h"
@@ -59,8 +59,9 @@ void Form8::OpenSeriesEntryWindow() {
     form<Form59>().Show();
 }
 
-// While an exam runs, a second one would wipe it.
+// While an exam runs, a second one would wipe it; a results table that training picks
+// loaded hidden is no exam.
 void Form8::ExamDoor_Click() {
-    if (isLoaded<Form42>() || isLoaded<Form1>()) return;
+    if (examRuns()) return;
     OpenSeriesEntryWindow();
 }

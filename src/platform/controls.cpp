@@ -38,6 +38,11 @@ void Control::raise(const std::function<void()>& handler) const {
     Registry::dispatch(form_, handler);
 }
 
+void Control::raiseFromCode(const std::function<void()>& handler) const {
+    raise(handler);
+    Registry::stopIfEnded();
+}
+
 void Control::setVisible(bool visible) {
     visible_ = visible;
     if (widget_) widget_->setVisible(visible);

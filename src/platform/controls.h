@@ -37,8 +37,12 @@ protected:
     void attach(QWidget* widget);  // places the widget; called by each kind's constructor
     QWidget* parentArea() const { return parent_->area(); }
     QObject* events() const;  // receiver of this control's Qt connections; dies with the form
-    // Runs one of this control's event handlers as an event of its form.
+    // Runs one of this control's event handlers as an event of its form. For what Qt
+    // calls (a signal, an event filter) and for what stands in for the learner's input.
     void raise(const std::function<void()>& handler) const;
+    // The same for a property set by window code: if the program ended in the handler,
+    // the window code that set the property goes no further either.
+    void raiseFromCode(const std::function<void()>& handler) const;
 
 private:
     Container* parent_;

@@ -16,7 +16,7 @@ void RightClickGuard(forms::Menu& popmenu, forms::TextBox& box, int button) {
     if (button != forms::vbRightButton) return;
     box.setEnabled(false);
     box.setEnabled(true);
-    platform::current().popupMenu(popmenu.form(), popmenu);
+    forms::PopupMenu(popmenu.form(), popmenu);
 }
 
 void BrowseNotice(const std::string& prompt) { forms::MsgBox(prompt, forms::vbOKOnly, "提示"); }

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTextEdit>
 #include <QRadioButton>
 #include <QTextDocument>
@@ -23,6 +25,24 @@ using qt::toWidgetText;
 using qt::u;
 
 // Text box ----------------------------------------------------------------
+
+namespace {
+// A password box shows the character its design gives for each one typed, not the
+// style's own mask.
+class PasswordCharacter : public QProxyStyle {
+public:
+    explicit PasswordCharacter(QChar shown)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), shown_(shown) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_LineEdit_PasswordCharacter) return shown_.unicode();
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+private:
+    QChar shown_;
+};
+}  // namespace
 
 // Watches a text box's widget for mouse presses and for its own context menu.
 class TextBoxEvents : public QObject {
@@ -83,7 +103,12 @@ TextBox::TextBox(Container& parent, Rect place, std::string text, Style style)
         auto* e = new QLineEdit(parentArea());
         e->setReadOnly(style_.locked);
         e->setFrame(style_.border);
-        if (!style_.passwordChar.empty()) e->setEchoMode(QLineEdit::Password);
+        if (!style_.passwordChar.empty()) {
+            auto* shown = new PasswordCharacter(q(style_.passwordChar).front());
+            shown->setParent(e);
+            e->setStyle(shown);
+            e->setEchoMode(QLineEdit::Password);
+        }
         e->installEventFilter(filter);
         filter->pressTarget = e;
         QObject::connect(e, &QLineEdit::textEdited, events(), [this](const QString& t) { takeTypedText(u(t)); });
@@ -117,7 +142,7 @@ void TextBox::setText(std::string text) {
     bool changed = text != text_;
     text_ = std::move(text);
     pushText();
-    if (changed) raise(change_);
+    if (changed) raiseFromCode(change_);
 }
 
 void TextBox::setLocked(bool locked) {
@@ -239,6 +264,7 @@ std::string ListBox::List(int index) const {
 void ListBox::setListIndex(int index) {
     if (index < -1 || index >= ListCount()) return;
     select(index, true);
+    Registry::stopIfEnded();
 }
 
 void ListBox::pick(int index) {
@@ -352,14 +378,14 @@ void ComboBox::setListIndex(int index) {
     if (index < -1 || index >= ListCount()) return;
     text_ = List(index);
     pushText();
-    raise(click_);
+    raiseFromCode(click_);
 }
 
 void ComboBox::setText(std::string text) {
     bool changed = text != text_;
     text_ = std::move(text);
     pushText();
-    if (changed) raise(change_);
+    if (changed) raiseFromCode(change_);
 }
 
 void ComboBox::pick(int index) {
@@ -404,7 +430,7 @@ void CheckBox::setValue(int value) {
     pushing_ = true;
     static_cast<QCheckBox*>(widget())->setChecked(value != 0);
     pushing_ = false;
-    raise(click_);
+    raiseFromCode(click_);
 }
 
 void CheckBox::click() {
@@ -464,7 +490,7 @@ void OptionButton::check(bool value) {
 void OptionButton::setValue(bool value) {
     if (value) {
         check(true);
-        raise(click_);
+        raiseFromCode(click_);
     } else {
         check(false);
     }

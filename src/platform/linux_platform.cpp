@@ -84,12 +84,28 @@ int LinuxPlatform::messageBox(const std::string& prompt, int style, const std::o
     return showMessageDialog(prompt, style, title.value_or(forms::kApplicationTitle));
 }
 
-void LinuxPlatform::popupMenu(forms::Form&, forms::Menu& menu) {
+namespace {
+// Closes a popup menu when the window it belongs to hides: unloaded, or the program ended.
+class CloseWithWindow : public QObject {
+public:
+    explicit CloseWithWindow(QMenu& popup) : popup_(popup) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Hide) popup_.close();
+        return false;
+    }
+
+private:
+    QMenu& popup_;
+};
+}  // namespace
+
+void LinuxPlatform::popupMenu(forms::Form& form, forms::Menu& menu) {
     QMenu popup;
     std::map<QAction*, forms::Menu*> items;
     // An item with items of its own opens them as a submenu.
     std::function<void(QMenu&, forms::Menu&)> fill = [&](QMenu& into, forms::Menu& from) {
         for (forms::Menu* item : from.items()) {
+            if (!item->Visible()) continue;
             if (item->items().empty())
                 items[into.addAction(q(item->Caption()))] = item;
             else
@@ -97,7 +113,11 @@ void LinuxPlatform::popupMenu(forms::Form&, forms::Menu& menu) {
         }
     };
     fill(popup, menu);
+    if (!form.Visible()) return;
+    CloseWithWindow watch(popup);
+    form.window()->installEventFilter(&watch);
     QAction* chosen = popup.exec(QCursor::pos());
+    form.window()->removeEventFilter(&watch);
     if (auto it = items.find(chosen); it != items.end()) it->second->click();
 }
 
@@ -138,7 +158,11 @@ void LinuxPlatform::keepOnTop(forms::Form& form) {
     if (visible) w->show();  // changing the flags hides a shown window
 }
 
-void LinuxPlatform::endProcess() { QCoreApplication::exit(0); }
+// Our own boxes close first: in a test no main loop runs, and quit() then does nothing.
+void LinuxPlatform::endProcess() {
+    closeMessageDialogs();
+    QCoreApplication::quit();
+}
 
 void LinuxPlatform::randomize(double seed) { random_.seed(static_cast<std::uint32_t>(seed * 1000.0)); }
 

@@ -12,7 +12,8 @@ namespace forms {
 class Menu {
 public:
     Menu(Form& form, std::string caption, bool visible = true);
-    Menu(Menu& parent, std::string caption);
+    // An item that is not visible is not offered, nor are the items under it.
+    Menu(Menu& parent, std::string caption, bool visible = true);
     const std::string& Caption() const { return caption_; }
     bool Visible() const { return visible_; }
     const std::vector<Menu*>& items() const { return items_; }
@@ -27,5 +28,9 @@ private:
     std::vector<Menu*> items_;
     std::function<void()> click_;
 };
+
+// Pops up a window's hidden menu at the pointer and waits until it closes. The running
+// handler goes no further when the program ended, or the window went, meanwhile.
+void PopupMenu(Form& form, Menu& menu);
 
 }  // namespace forms

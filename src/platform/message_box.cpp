@@ -8,9 +8,8 @@ namespace forms {
 const char* const kApplicationTitle = "计算机Movaro系列";
 
 int MsgBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
-    int answer = platform::current().messageBox(prompt, style, title);
-    // The program may have ended while the box was up.
-    Registry::stopIfEnded();
+    int answer = vbOK;
+    Registry::runNestedLoop([&] { answer = platform::current().messageBox(prompt, style, title); });
     return answer;
 }
 

@@ -60,6 +60,12 @@ std::optional<QStyle::StandardPixmap> iconFor(int style) {
 // a box without either cannot be closed that way.
 class MessageDialog : public QDialog {
 public:
+    MessageDialog() { openBoxes().push_back(this); }
+    ~MessageDialog() override { std::erase(openBoxes(), this); }
+    static std::vector<MessageDialog*>& openBoxes() {
+        static std::vector<MessageDialog*> boxes;
+        return boxes;
+    }
     bool closable = false;
 
 protected:
@@ -77,6 +83,10 @@ protected:
 };
 
 }  // namespace
+
+void closeMessageDialogs() {
+    for (MessageDialog* box : MessageDialog::openBoxes()) box->reject();
+}
 
 int showMessageDialog(const std::string& prompt, int style, const std::string& title) {
     const std::vector<Choice> choices = choicesFor(style);

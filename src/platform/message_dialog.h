@@ -9,5 +9,7 @@ namespace platform {
 // Returns the button pressed (forms::vbOK, vbYes, ...); closing the box answers its
 // cancel button, or its only button.
 int showMessageDialog(const std::string& prompt, int style, const std::string& title);
+// Closes every message box that is open, as its close box would; for the end of the program.
+void closeMessageDialogs();
 
 }  // namespace platform

@@ -1,7 +1,9 @@
 #include "platform/window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -18,12 +20,22 @@ using qt::q;
 
 namespace {
 
-// Thrown by EndProgram to leave the running handler; caught where the event began.
-struct ProgramEnd {};
+// Thrown to leave the running handler (the program ended, or its window went while a
+// nested loop ran); caught by the dispatch that began the handler, never by Qt.
+struct LeaveHandler {};
+
+// Unloaded windows wait here for the event loop, so that no control is destroyed while
+// its own code, which raised the event that unloaded it, is still on the stack.
+class Graveyard : public QObject {
+public:
+    std::vector<std::unique_ptr<Form>> forms;
+};
 
 struct State {
     std::vector<std::pair<std::type_index, std::unique_ptr<Form>>> loaded;
-    std::vector<std::unique_ptr<Form>> unloaded;  // destroyed once the outermost handler returns
+    std::vector<std::unique_ptr<Form>> unloaded;  // handed to a graveyard once the outermost handler returns
+    std::vector<QPointer<Graveyard>> graveyards;  // waiting for the event loop
+    std::vector<const Form*> sources;             // the window of each running handler, outermost first
     int depth = 0;
     bool ended = false;
     bool everLoaded = false;
@@ -36,13 +48,27 @@ State& state() {
     return s;
 }
 
-void destroyUnloaded() {
+void destroyNow() {
     auto& s = state();
+    for (auto& g : s.graveyards) delete g.data();
+    s.graveyards.clear();
     while (!s.unloaded.empty()) {
         auto batch = std::move(s.unloaded);
         s.unloaded.clear();
         batch.clear();
     }
+}
+
+void destroyUnloaded() {
+    auto& s = state();
+    if (s.unloaded.empty()) return;
+    if (QCoreApplication::instance() == nullptr) return destroyNow();
+    auto* g = new Graveyard;
+    g->forms = std::move(s.unloaded);
+    s.unloaded.clear();
+    std::erase_if(s.graveyards, [](const QPointer<Graveyard>& p) { return p.isNull(); });
+    s.graveyards.emplace_back(g);
+    g->deleteLater();
 }
 
 }  // namespace
@@ -64,6 +90,7 @@ void Registry::adopt(std::type_index type, std::unique_ptr<Form> form) {
     s.loaded.emplace_back(type, std::move(form));
     s.everLoaded = true;
     dispatch(&f, [&f] { f.Form_Load(); });
+    stopIfEnded();
 }
 
 void Registry::unload(Form& form) {
@@ -98,17 +125,17 @@ void Registry::dispatch(const Form* source, const std::function<void()>& handler
     if (source != nullptr && !source->loaded()) return;  // events of an unloaded window never run
     const bool wasSeen = s.depth == 0 && anyShown();
     ++s.depth;
+    s.sources.push_back(source);
     try {
         handler();
-    } catch (const ProgramEnd&) {
-        // The program ended inside this handler; every window is already gone.
+    } catch (const LeaveHandler&) {
+        // The program ended inside this handler, or its window went during a nested loop.
     }
+    s.sources.pop_back();
     --s.depth;
-    if (s.depth > 0) {
-        // A nested handler: if the program ended, the handler around it stops too.
-        if (s.ended) throw ProgramEnd{};
-        return;
-    }
+    // A nested handler returns normally even when the program ended: Qt may lie between
+    // it and the handler around it. That one stops where the toolkit gets control back.
+    if (s.depth > 0) return;
     destroyUnloaded();
     // Checked only now, so that a handler may unload the last window and then show another.
     if (!s.ended && s.everLoaded && s.loaded.empty()) endProgram();
@@ -134,7 +161,7 @@ void Registry::endProgram() {
     if (s.depth == 0)
         destroyUnloaded();
     else
-        throw ProgramEnd{};
+        throw LeaveHandler{};
 }
 
 bool Registry::ended() { return state().ended; }
@@ -147,13 +174,23 @@ void Registry::reset() {
     s.depth = 1;
     while (!s.loaded.empty()) unload(*s.loaded.back().second);
     s.depth = depth;
-    destroyUnloaded();
+    destroyNow();
     s.ended = false;
     s.everLoaded = false;
 }
 
 void Registry::stopIfEnded() {
-    if (state().ended && state().depth > 0) throw ProgramEnd{};
+    if (state().ended && state().depth > 0) throw LeaveHandler{};
+}
+
+void Registry::runNestedLoop(const std::function<void()>& loop) {
+    auto& s = state();
+    const Form* source = s.sources.empty() ? nullptr : s.sources.back();
+    const bool sourceLoaded = source != nullptr && source->loaded();
+    loop();
+    stopIfEnded();
+    // Unloaded by another event meanwhile (a close box, a timer): nothing more runs for it.
+    if (sourceLoaded && !source->loaded() && s.depth > 0) throw LeaveHandler{};
 }
 
 void EndProgram() { Registry::endProgram(); }
@@ -240,6 +277,7 @@ void Form::buildMenuBar() {
     qt_->menuBar = new QMenuBar(w);
     std::function<void(QMenu*, Menu*)> fill = [&](QMenu* into, Menu* m) {
         for (Menu* item : m->items()) {
+            if (!item->Visible()) continue;
             if (item->items().empty()) {
                 QAction* a = into->addAction(q(item->Caption()));
                 QObject::connect(a, &QAction::triggered, qt_->events, [item] { item->click(); });

@@ -110,8 +110,9 @@ public:
     static std::vector<Form*> loadedForms();
     // The loaded window shown most recently, or null.
     static Form* lastShown();
-    // Runs an event handler: windows unloaded meanwhile are destroyed, and the end of
-    // the program checked, once the outermost handler has returned.
+    // Runs an event handler: windows unloaded meanwhile are destroyed once the event loop
+    // has control again, and the end of the program is checked once the outermost handler
+    // has returned. It never throws, so it may be called from Qt.
     static void dispatch(const Form* source, const std::function<void()>& handler);
     // Unloads every window without running anything and forgets that the program ended.
     static void reset();
@@ -120,6 +121,10 @@ public:
     static bool ended();
     // Leaves the running handler when the program ended meanwhile (inside a message box, say).
     static void stopIfEnded();
+    // Runs a loop of the platform's own (a message box, a popup menu) for the running
+    // handler, which goes no further when the program ended or its window was unloaded
+    // while the loop ran.
+    static void runNestedLoop(const std::function<void()>& loop);
 };
 
 // The loaded window of type T; touching a window that is not loaded loads it hidden

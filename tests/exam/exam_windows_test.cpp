@@ -231,7 +231,7 @@ TEST_F(ExamMendsTest, AnExamSetShowsNoOtherCasesTextOrSteps) {
     startExam(12);
     EXPECT_TRUE(isLoaded<Form45>() && !isShown<Form45>());
     auto& window = form<Form16>();
-    EXPECT_EQ(window.Label4.Caption(), "Label4");
+    EXPECT_EQ(window.Label4.Caption(), "第12套");
     EXPECT_EQ(window.Text1.Text(), "");
     window.Command2.click();
     EXPECT_EQ(form<Form31>().Text1.Text(), "");

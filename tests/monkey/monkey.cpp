@@ -56,6 +56,7 @@ std::vector<Form*> shownForms() {
 }
 
 void eachMenuItem(Menu& menu, const std::string& path, const std::function<void(Menu&, const std::string&)>& visit) {
+    if (!menu.Visible()) return;
     const std::string here = path.empty() ? menu.Caption() : path + ">" + menu.Caption();
     if (menu.items().empty()) visit(menu, here);
     for (Menu* item : menu.items()) eachMenuItem(*item, here, visit);

@@ -53,7 +53,8 @@ int RecordingPlatform::messageBox(const std::string& prompt, int style, const st
 
 void RecordingPlatform::popupMenu(forms::Form& form, forms::Menu& menu) {
     PopupCall call{form.Caption(), menu.Caption(), {}};
-    for (forms::Menu* item : menu.items()) call.items.push_back(item->Caption());
+    for (forms::Menu* item : menu.items())
+        if (item->Visible()) call.items.push_back(item->Caption());
     popups.push_back(call);
 }
 
