@@ -18,7 +18,7 @@ constexpr std::string_view simpleTask[] = {
 
 constexpr std::string_view comprehensiveTask[] = {
     "考生文件夹下存在一个数据库文件“samp3_7.mdb”，里面已经设计好表对象“学生成绩”和窗体对象“fScore”，窗体上有文本框“tScore”和“tGrade”以及命令按钮“bGrade”和“bStat”，试按以下要求完成设计：",
-    "（1）编写“bGrade”的单击事件代码：根据“tScore”中输入的百分制成绩在“tGrade”中显示等级，90分及以上为“优秀”，75～89分为“良好”，60～74分为“及格”，60分以下为“不及格”；“tScore”为空时提示“请输入成绩”。",
+    "（1）编写“bGrade”的单击事件代码：根据“tScore”中输入的百分制成绩在“tGrade”中显示等级，90分及以上为“优秀”，75～89分为“良好”，60～74分为“及格”，低于60分为“不及格”；“tScore”为空时提示“请输入成绩”。",
     "（2）编写“bStat”的单击事件代码：统计“学生成绩”表中不及格（成绩低于60分）的人数和全部学生的平均成绩，用消息框显示“不及格人数：n，平均成绩：x”，平均成绩保留一位小数。",
 };
 
@@ -34,7 +34,7 @@ constexpr std::string_view simpleAnswer[] = {
 };
 
 constexpr std::string_view comprehensiveAnswer[] = {
-    "（1）打开“samp3_7.mdb”，打开窗体“fScore”的设计视图，选中“bGrade”，在“单击”事件中选择“[事件过程]”，单击“...”按钮，在“bGrade_Click”过程中输入以下代码：\r\n"
+    "（1）打开“samp3_7.mdb”，打开窗体“fScore”的设计视图，选中“bGrade”，在“单击”事件中选择“[事件过程]”，单击“...”按钮进入代码窗口（VBA编辑器），在“bGrade_Click”过程中输入以下代码（Select Case自上而下找到第一个成立的分支，所以“Case Is >= 75”只接收75～89分）：\r\n"
     "    If IsNull(Me!tScore) Then\r\n"
     "        MsgBox \"请输入成绩\"\r\n"
     "    Else\r\n"
@@ -45,7 +45,7 @@ constexpr std::string_view comprehensiveAnswer[] = {
     "            Case Else: Me!tGrade = \"不及格\"\r\n"
     "        End Select\r\n"
     "    End If",
-    "（2）选中“bStat”，用同样的方法进入“bStat_Click”过程，输入以下代码：\r\n"
+    "（2）选中“bStat”，用同样的方法进入“bStat_Click”过程，输入以下代码（代码用到ADO记录集，若编译时提示“用户定义类型未定义”，执行代码窗口中的“工具”->“引用”命令，勾选“Microsoft ActiveX Data Objects 2.x Library”，x为本机所装的版本号）：\r\n"
     "    Dim rs As New ADODB.Recordset\r\n"
     "    Dim intCount As Integer, intFail As Integer\r\n"
     "    Dim sngSum As Single\r\n"
@@ -58,7 +58,7 @@ constexpr std::string_view comprehensiveAnswer[] = {
     "    Loop\r\n"
     "    rs.Close\r\n"
     "    If intCount > 0 Then MsgBox \"不及格人数：\" & intFail & \"，平均成绩：\" & Format(sngSum / intCount, \"0.0\")\r\n"
-    "最后单击“保存”按钮保存窗体“fScore”。Select Case自上而下找到第一个成立的分支，所以“Case Is >= 75”只会接收75～89分。",
+    "  也可以不用记录集：不及格人数用“DCount(\"*\", \"学生成绩\", \"成绩<60\")”、平均成绩用“DAvg(\"成绩\", \"学生成绩\")”直接求出，两个函数都不计成绩为空的记录。最后单击“保存”按钮保存窗体“fScore”。",
 };
 
 }  // namespace

@@ -1,9 +1,12 @@
 // The shapes that the database operation questions keep: slots and lines of every task,
 // openings with their sample databases, item numbering, sample tables with their rules
-// and aligned columns, the step and line counts of every answer, and no repeats.
+// and aligned columns, the step and line counts of every answer, and no repeats. Then what
+// the answers owe the learner: every step its own values, bounds that say whether their end
+// counts, a way past each prompt Access raises, and one way of writing throughout.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -187,7 +190,8 @@ TEST(OperationTexts, OpeningsNameTheirOwnSampleDatabase) {
         }
     });
     EXPECT_EQ(exercises::operationTask(4, OperationType::Basic)[0], "在考生文件夹中有“samp1_4.mdb”数据库。");
-    EXPECT_EQ(exercises::operationTask(14, OperationType::Basic)[2], "（2）设置“成绩”表的成绩字段有效值为0-100。");
+    EXPECT_EQ(exercises::operationTask(14, OperationType::Basic)[2],
+              "（2）设置“成绩”表“成绩”字段的有效性规则为0～100（含0和100）。");
 }
 
 TEST(OperationTexts, SampleTablesHaveTheirRulesAndAlignedColumns) {
@@ -255,7 +259,130 @@ TEST(ReferenceAnswers, StepsLinesAndNumbers) {
     ASSERT_EQ(subList.size(), 7u);
     for (std::size_t n = 1; n <= 6; ++n)
         EXPECT_TRUE(startsWith(subList[n], "（" + std::to_string(n) + "）")) << subList[n];
-    EXPECT_EQ(exercises::referenceAnswer(20, OperationType::Comprehensive)[1], "（2）参考(1)");
+}
+
+// Every step of an answer, with where it stands.
+template <class F>
+void forEachStep(F f) {
+    forEachKey([&](int set, OperationType type) {
+        const Text answer = exercises::referenceAnswer(set, type);
+        for (std::size_t i = 0; i < answer.size(); ++i) f(set, type, std::string(answer[i]), i);
+    });
+}
+
+bool endsWith(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+// A step that only points at another one ("参考(1)") leaves the learner without the names and
+// values to type; no step that gives them is shorter than a line of twenty characters.
+TEST(ReferenceAnswers, EveryStepGivesItsOwnValues) {
+    const std::regex pointer("(参考|同|见)第?(（|\\()[1-6](）|\\))");
+    forEachStep([&](int set, OperationType type, const std::string& step, std::size_t i) {
+        EXPECT_FALSE(std::regex_search(step, pointer)) << where(set, type) << " step " << i + 1 << ": " << step;
+        EXPECT_GE(characters(splitCrLf(step)[0]), 20u) << where(set, type) << " step " << i + 1;
+    });
+}
+
+// "以上", "以下" and "以内" take their number in as plain Chinese reads them; where a task means
+// otherwise, or bounds a date or a range, it says in a note whether the end counts.
+TEST(OperationTexts, BoundsSayWhetherTheirEndCounts) {
+    const std::regex number("([0-9]+)[^0-9]{0,6}$");  // the number, then at most two characters of unit
+    forEachKey([&](int set, OperationType type) {
+        std::string answer;
+        for (std::string_view step : exercises::referenceAnswer(set, type)) answer += step;
+        for (std::string_view line : linesOf(exercises::operationTask(set, type)))
+            for (std::string_view word : {"以上", "以下", "以内", "以前", "以后", "之间"})
+                for (std::size_t at = line.find(word); at != std::string_view::npos; at = line.find(word, at + 1)) {
+                    std::string before(line.substr(0, at));
+                    const std::size_t open = before.rfind("“"), close = before.rfind("”");
+                    if (open != std::string::npos && (close == std::string::npos || close < open))
+                        continue;  // a message
+                    const std::string_view after = line.substr(at + word.size());
+                    bool noted = startsWith(after, "（含") || startsWith(after, "（不含") || endsWith(before, "及");
+                    for (std::string_view note : {"（含）", "（不含）"}) {  // "1990年1月1日（含）以后"
+                        if (!endsWith(before, note)) continue;
+                        noted = true;
+                        before.resize(before.size() - note.size());
+                    }
+                    std::smatch bound;
+                    if (noted || !std::regex_search(before, bound, number)) continue;  // no number: "以下要求"
+                    const std::string plain = (word == "以上" ? ">=" : "<=") + bound[1].str();
+                    const bool inclusiveWord = word == "以上" || word == "以下" || word == "以内";
+                    EXPECT_TRUE(inclusiveWord && contains(answer, plain))
+                        << where(set, type) << ": “" << bound[1] << "…" << word
+                        << "” says nothing of its end: " << line;
+                }
+    });
+}
+
+// Access stops on the way with questions and warnings, and some steps only work with something
+// set up first; the step that runs into one says how to go on.
+TEST(ReferenceAnswers, StepsGetPastWhatAccessAsksOnTheWay) {
+    struct Prompt {
+        std::string_view trigger, answer;
+    };
+    static constexpr Prompt prompts[] = {
+        {"字段大小”改为", "丢失"},                // a smaller size may cut stored values
+        {"数据类型”改为", "丢失"},                // and so may a conversion
+        {"有效性规则”框中输入", "测试现有数据"},  // a new rule offers to check the stored records
+        {"输入掩码”框右侧", "先保存"},            // the mask wizard wants the table saved first
+        {"HTML文档", "HTML输出选项"},             // the export asks for a template and an encoding
+        {".htm”", "绝对路径"},                    // a page saved to a folder warns of its connection path
+        {"ADODB", "引用"},                        // ADO needs its reference in the project
+    };
+    // A mask literal without ";0" is shown but not stored; the step says which one it means.
+    const std::regex maskWithLiteral("“\"[^\"”]+\"[09#LA&?aC]");
+    forEachStep([&](int set, OperationType type, const std::string& step, std::size_t i) {
+        for (const Prompt& p : prompts) {
+            if (contains(step, p.trigger)) {
+                EXPECT_TRUE(contains(step, p.answer)) << where(set, type) << " step " << i + 1 << " meets “"
+                                                      << p.trigger << "” but never says “" << p.answer << "”";
+            }
+        }
+        if (std::regex_search(step, maskWithLiteral)) {
+            EXPECT_TRUE(contains(step, ";0”")) << where(set, type) << " step " << i + 1 << ": " << step;
+        }
+    });
+    // A Click procedure runs only when its button's event property names it.
+    const std::regex click("([A-Za-z][A-Za-z0-9]*)_Click");
+    forEachKey([&](int set, OperationType type) {
+        std::string answer;
+        for (std::string_view step : exercises::referenceAnswer(set, type)) answer += step;
+        for (std::sregex_iterator it(answer.begin(), answer.end(), click), end; it != end; ++it) {
+            EXPECT_TRUE(contains(answer, "“" + (*it)[1].str() + "”")) << where(set, type) << ": " << (*it)[0];
+            EXPECT_TRUE(contains(answer, "[事件过程]") || contains(answer, "代码生成器")) << where(set, type);
+        }
+    });
+}
+
+// One way of writing across the book: lists of names in quotes take the enumeration comma,
+// values to type stand in quotes rather than after a colon (a colon only opens code lines),
+// the code window is named one way, and further lines are indented by two blanks for prose and
+// by four or more for code.
+TEST(OperationBank, OneWayOfWriting) {
+    forEachKey([](int set, OperationType type) {
+        for (std::string_view line : linesOf(exercises::operationTask(set, type)))
+            EXPECT_FALSE(contains(line, "”“")) << where(set, type) << ": " << line;
+    });
+    forEachStep([](int set, OperationType type, const std::string& step, std::size_t i) {
+        const auto lines = splitCrLf(step);
+        for (std::size_t l = 0; l < lines.size(); ++l) {
+            const std::string_view line = lines[l];
+            EXPECT_FALSE(contains(line, "”“")) << where(set, type) << ": " << line;
+            for (std::string_view lead : {"输入：", "设为：", "改为："})
+                for (std::size_t at = line.find(lead); at != std::string_view::npos; at = line.find(lead, at + 1))
+                    EXPECT_EQ(at + lead.size(), line.size()) << where(set, type) << " step " << i + 1 << ": " << line;
+            for (std::size_t at = line.find("VBA编辑器"); at != std::string_view::npos;
+                 at = line.find("VBA编辑器", at + 1))
+                EXPECT_TRUE(endsWith(line.substr(0, at), "代码窗口（")) << where(set, type) << ": " << line;
+            if (l == 0 || startsWith(line, "（")) continue;  // the step's own line, or an item of a sub-list
+            const std::size_t indent = line.find_first_not_of(' ');
+            EXPECT_TRUE(indent == 2 || indent >= 4) << where(set, type) << " step " << i + 1 << ": " << line;
+        }
+    });
 }
 
 TEST(OperationBank, NoTwoTextsAndNoTwoAnswersAlike) {
