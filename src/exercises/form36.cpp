@@ -39,7 +39,10 @@ void fillSlots(LineSlots& slots, std::span<const std::string_view> lines, std::s
 constexpr const char* kExamineeFolder = "c:\\wexam\\29010001";
 constexpr const char* kExamFolder = "c:\\wexam";
 
-void folderNotMade(const std::string& shownFolder) { MsgBox("无法创建考生文件夹：" + shownFolder, vbOKOnly, "提示"); }
+// What could not be done, and with which folder, as the window writes its folders.
+void folderNotice(const std::string& failed, const std::string& shownFolder) {
+    MsgBox(failed + "：" + shownFolder, vbOKOnly, "提示");
+}
 
 }  // namespace
 
@@ -96,22 +99,24 @@ void Form36::Form_Load() {
 }
 
 // Makes "c:\wexam\29010001" where missing and enters it. A step that fails stops the
-// rest and says which folder could not be made; nothing in the way is removed, and
-// the window goes on without the folder.
+// rest and says which step it was and on which folder; nothing in the way is removed,
+// and the window goes on without the folder.
 void Form36::prepareExamineeFolder() {
     platform::Platform& drive = platform::current();
+    const std::string examinee = Label1.Caption(), exam = "C:\\WEXAM";
     if (drive.folderExists(kExamineeFolder)) {
-        if (!drive.changeDirectory(kExamineeFolder)) folderNotMade(Label1.Caption());
+        if (!drive.changeDirectory(kExamineeFolder)) folderNotice("无法进入考生文件夹", examinee);
         return;
     }
     if (drive.folderExists(kExamFolder)) {
-        if (!drive.changeDirectory(kExamFolder)) return folderNotMade("C:\\WEXAM");
-    } else if (!drive.changeDirectory("c:\\") || !drive.makeDirectory(kExamFolder) ||
-               !drive.changeDirectory(kExamFolder)) {
-        return folderNotMade("C:\\WEXAM");
+        if (!drive.changeDirectory(kExamFolder)) return folderNotice("无法进入文件夹", exam);
+    } else {
+        if (!drive.changeDirectory("c:\\")) return folderNotice("无法进入文件夹", "C:\\");
+        if (!drive.makeDirectory(kExamFolder)) return folderNotice("无法创建文件夹", exam);
+        if (!drive.changeDirectory(kExamFolder)) return folderNotice("无法进入文件夹", exam);
     }
-    if (!drive.makeDirectory(kExamineeFolder) || !drive.changeDirectory(kExamineeFolder))
-        folderNotMade(Label1.Caption());
+    if (!drive.makeDirectory(kExamineeFolder)) return folderNotice("无法创建考生文件夹", examinee);
+    if (!drive.changeDirectory(kExamineeFolder)) folderNotice("无法进入考生文件夹", examinee);
 }
 
 void Form36::markType(OperationType type) {

@@ -18,4 +18,7 @@ Form51::Form51()
     Text1.onMouseDown([this](int button, int shift, int x, int y) { Text1_MouseDown(button, shift, x, y); });
 }
 
+// The answer box fills the window, so that enlarging the window shows more of a long answer.
+void Form51::Form_Resize() { Text1.Move({0, 0, ScaleWidth(), ScaleHeight()}); }
+
 void Form51::Text1_MouseDown(int button, int, int, int) { helpers::RightClickGuard(popmenu, Text1, button); }

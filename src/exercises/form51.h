@@ -5,6 +5,7 @@
 class Form51 : public forms::Form {
 public:
     Form51();
+    void Form_Resize() override;
 
     forms::TextBox Text1;
     forms::Menu popmenu;

@@ -22,8 +22,10 @@ bool sameIgnoringAsciiCase(const std::string& a, const std::string& b) {
 std::filesystem::path matchComponent(const std::filesystem::path& dir, const std::string& name) {
     std::error_code ec;
     if (std::filesystem::exists(dir / name, ec)) return dir / name;
-    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
-        if (sameIgnoringAsciiCase(entry.path().filename().string(), name)) return entry.path();
+    // The error-code forms throughout: a listing may fail in mid-course too.
+    std::filesystem::directory_iterator it(dir, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        if (sameIgnoringAsciiCase(it->path().filename().string(), name)) return it->path();
     }
     return dir / name;
 }

@@ -295,6 +295,12 @@ class ComboEvents : public QObject {
 public:
     explicit ComboEvents(ComboBox& box) : box_(box) {}
     bool eventFilter(QObject*, QEvent* e) override {
+        // A wheel turned over the closed box would pick another item, unasked; the open
+        // list still scrolls, and picks only by a click or a key.
+        if (e->type() == QEvent::Wheel) {
+            auto* c = static_cast<QComboBox*>(box_.widget());
+            if (!c->view()->isVisible()) return true;
+        }
         if (e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) {
             int key = static_cast<QKeyEvent*>(e)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -342,6 +348,8 @@ ComboBox::ComboBox(Container& parent, Rect place, std::string text)
 void ComboBox::pushText() {
     pushing_ = true;
     auto* c = static_cast<QComboBox*>(widget());
+    // The list opens on the item the text names, and the arrow keys step from there.
+    if (const int index = ListIndex(); c->currentIndex() != index) c->setCurrentIndex(index);
     c->lineEdit()->setText(q(text_));
     pushing_ = false;
 }

@@ -201,16 +201,22 @@ bool programEnded() { return Registry::ended(); }
 // A window's Qt side: the top-level widget, an optional menu bar and the client area.
 class WindowEvents : public QWidget {
 public:
-    explicit WindowEvents(Form& form) : form_(form) {}
+    explicit WindowEvents(Form& form) : form_(&form) {}
+    // The widget outlives its form by a turn of the event loop.
+    void forget() { form_ = nullptr; }
 
 protected:
     void closeEvent(QCloseEvent* e) override {
         e->ignore();  // the toolkit decides what closing does
-        if (form_.loaded()) Registry::closeBox(form_);
+        if (form_ != nullptr && form_->loaded()) Registry::closeBox(*form_);
+    }
+    void resizeEvent(QResizeEvent* e) override {
+        QWidget::resizeEvent(e);
+        if (form_ != nullptr) form_->windowResized();
     }
 
 private:
-    Form& form_;
+    Form* form_;
 };
 
 struct Form::Widgets {
@@ -261,6 +267,7 @@ Form::Form(FormDesign design) : design_(std::move(design)), qt_(std::make_unique
 
 Form::~Form() {
     delete qt_->events;  // no connection of this window fires any more
+    qt_->window->forget();
     QWidget* w = qt_->window.release();
     w->hide();
     w->deleteLater();  // a Qt signal of one of its widgets may still be on the stack
@@ -343,6 +350,20 @@ void Form::placeBeside(const Form& other) {
     at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
     w->move(at);
 }
+
+// A sizable window's client area follows the window, as its form's scale does; the
+// controls keep their places unless the window's Form_Resize moves them.
+void Form::windowResized() {
+    if (design_.border != BorderStyle::Sizable) return;
+    QWidget* w = qt_->window.get();
+    const int barHeight = qt_->menuBar != nullptr ? qt_->menuBar->height() : 0;
+    if (qt_->menuBar != nullptr) qt_->menuBar->resize(w->width(), barHeight);
+    qt_->client->resize(std::max(0, w->width()), std::max(0, w->height() - barHeight));
+    if (loaded_ && qt_->client->width() > 0 && qt_->client->height() > 0) Registry::dispatch(this, [this] { Form_Resize(); });
+}
+
+int Form::ScaleWidth() const { return qt_->client->width() * kTwipsPerPixel; }
+int Form::ScaleHeight() const { return qt_->client->height() * kTwipsPerPixel; }
 
 void Form::Hide() {
     if (loaded_) qt_->window->hide();

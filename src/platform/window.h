@@ -58,6 +58,8 @@ public:
     Form& operator=(const Form&) = delete;
 
     virtual void Form_Load() {}
+    // Raised when a sizable window's size changes, its first show included.
+    virtual void Form_Resize() {}
     // What the title-bar close box does: unload this window alone, unless a window
     // treats it as one of its own buttons.
     virtual void closeBoxClicked() { Unload(); }
@@ -67,6 +69,10 @@ public:
     void Unload();
     bool Visible() const;
     bool loaded() const { return loaded_; }
+
+    // The client area's size, in twips.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
 
     const std::string& Caption() const { return design_.caption; }
     void setCaption(std::string caption);
@@ -90,6 +96,7 @@ private:
     friend class Registry;
     friend class WindowEvents;
     void buildMenuBar();
+    void windowResized();
     FormDesign design_;
     struct Widgets;
     std::unique_ptr<Widgets> qt_;

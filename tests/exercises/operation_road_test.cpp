@@ -30,6 +30,7 @@ public:
     explicit DrivePlatform(const fs::path& root) : drive(root) {}
     drives::DriveFolders drive;
     std::vector<std::string> folderLog;
+    std::string refused;  // a folder that exists but cannot be entered (no permission, say)
 
     bool folderExists(const std::string& path) override {
         folderLog.push_back("exists " + path);
@@ -41,7 +42,7 @@ public:
     }
     bool changeDirectory(const std::string& path) override {
         folderLog.push_back("cd " + path);
-        return drive.changeDirectory(path);
+        return path != refused && drive.changeDirectory(path);
     }
 };
 
@@ -217,17 +218,26 @@ TEST_F(OperationRoadTest, AFolderStepThatFailsSaysWhichAndTheWindowGoesOn) {
         std::string file;  // a file in the way, relative to the drive; empty: no drive folder
         std::string prompt;
         std::string failedStep;  // the last operation tried
+        std::string refused;     // a folder, relative to the drive, that exists and cannot be entered
     };
     const std::vector<Case> cases = {
-        {"wexam", "无法创建考生文件夹：C:\\WEXAM", "md c:\\wexam"},
+        {"wexam", "无法创建文件夹：C:\\WEXAM", "md c:\\wexam"},
         {"wexam/29010001", "无法创建考生文件夹：C:\\WEXAM\\29010001", "md c:\\wexam\\29010001"},
-        {"", "无法创建考生文件夹：C:\\WEXAM", "cd c:\\"},
+        {"", "无法进入文件夹：C:\\", "cd c:\\"},
+        {"", "无法进入文件夹：C:\\WEXAM", "cd c:\\wexam", "wexam"},
+        {"", "无法进入考生文件夹：C:\\WEXAM\\29010001", "cd c:\\wexam\\29010001", "wexam\\29010001"},
     };
     for (const Case& c : cases) {
         fs::remove_all(drivePath());
         if (!c.file.empty()) {
             fs::create_directories((drivePath() / c.file).parent_path());
             std::ofstream(drivePath() / c.file) << "keep";
+        }
+        desk().refused = c.refused.empty() ? "" : "c:\\" + c.refused;
+        if (!c.refused.empty()) {
+            std::string local = c.refused;
+            std::replace(local.begin(), local.end(), '\\', '/');
+            fs::create_directories(drivePath() / local);
         }
         desk().messageBoxes.clear();
         openWithSelection("操作题（第2套）");
