@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextEdit>
 #include <QWidget>
 #include <cstdlib>
 #include <functional>
@@ -11,6 +13,8 @@
 #include <sstream>
 #include <vector>
 
+#include "exam/exam_windows.h"
+#include "exam/form42.h"
 #include "navigation/form8.h"
 #include "platform/forms.h"
 #include "shared/module1.h"
@@ -102,6 +106,7 @@ std::string Tally::report() const {
 // The platform ------------------------------------------------------------
 
 int MonkeyPlatform::messageBox(const std::string& prompt, int style, const std::optional<std::string>& title) {
+    if (onDesktop()) return desktopMessageBox(prompt, style, title);
     messageBoxes.push_back({prompt, style, title});
     if (!answers.empty()) {  // a road's own answer
         const int answer = answers.front();
@@ -135,6 +140,7 @@ int MonkeyPlatform::messageBox(const std::string& prompt, int style, const std::
 
 void MonkeyPlatform::popupMenu(Form& form, Menu& menu) {
     RecordingPlatform::popupMenu(form, menu);
+    if (onDesktop()) return desktopPopupMenu(form, menu);
     std::vector<std::pair<Menu*, std::string>> items;
     for (Menu* top : menu.items())
         eachMenuItem(*top, "", [&](Menu& m, const std::string& path) { items.emplace_back(&m, path); });
@@ -159,6 +165,10 @@ int MonkeyPlatform::randomWholeNumber(int low, int high) {
 // The run ------------------------------------------------------------------
 
 Monkey::Monkey(std::uint64_t seed, Tally& tally) : seed_(seed), tally_(tally), engine_(seed), platform_(*this) {
+    if (seed % 3 == 0) {
+        desktop_ = std::make_unique<DesktopStandIns>();
+        platform_.useDesktop(&desktop_->platform());
+    }
     platform::install(&platform_);
 }
 
@@ -205,6 +215,9 @@ void Monkey::step() {
     actedWindow_.clear();
     actedKind_.clear();
     itemBefore_ = Module1::CurrentItem.number();
+    examRanBefore_ = examRuns();
+    examBarBefore_ = isLoaded<Form42>() ? form<Form42>().hWnd() : 0;
+    platform_.newEvent();
     const int roll = below(100);
     if (roll < 55)
         clickSomething();
@@ -345,7 +358,24 @@ void Monkey::pressMouseInBox() {
     const std::string name = controlName("text", box);
     log("mouse button " + std::to_string(button) + " in " + w + " " + name);
     tally_.use(w, name + ":mouse");
-    box.mouseDown(button, below(8), below(box.Place().width + 1), below(box.Place().height + 1));
+    const int shift = below(8), x = below(box.Place().width + 1), y = below(box.Place().height + 1);
+    if (!platform_.onDesktop()) {
+        box.mouseDown(button, shift, x, y);
+        return;
+    }
+    // On the desktop the press comes through Qt, as the window system delivers it.
+    QWidget* target = box.widget();
+    if (auto* edit = qobject_cast<QTextEdit*>(target)) target = edit->viewport();
+    const QPointF at(x / kTwipsPerPixel, y / kTwipsPerPixel);
+    const Qt::MouseButton b = button == vbRightButton ? Qt::RightButton
+                              : button == vbMiddleButton ? Qt::MiddleButton
+                                                         : Qt::LeftButton;
+    Qt::KeyboardModifiers modifiers;
+    if (shift & 1) modifiers |= Qt::ShiftModifier;
+    if (shift & 2) modifiers |= Qt::ControlModifier;
+    if (shift & 4) modifiers |= Qt::AltModifier;
+    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), b, b, modifiers);
+    QCoreApplication::sendEvent(target, &press);
 }
 
 void Monkey::closeSomeWindow() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <set>
@@ -12,6 +13,13 @@
 #include <vector>
 
 #include "support/recording_platform.h"
+
+class QObject;
+class QWidget;
+
+namespace platform {
+class LinuxPlatform;
+}
 
 namespace monkey {
 
@@ -34,21 +42,65 @@ struct Tally {
 class Monkey;
 
 // Answers message boxes with any of their buttons and draws the program's random
-// numbers from the monkey's engine, so that a seed decides the whole run.
+// numbers from the monkey's engine, so that a seed decides the whole run. With the
+// desktop's platform behind it, every call is recorded and then carried out there:
+// message boxes and popup menus run their own loops, in which the monkey acts as a
+// learner (and the window manager, and the timers) would, and programs are stand-ins.
 class MonkeyPlatform : public testing_support::RecordingPlatform {
 public:
-    explicit MonkeyPlatform(Monkey& monkey) : monkey_(monkey) {}
+    explicit MonkeyPlatform(Monkey& monkey);
+    ~MonkeyPlatform() override;
+    void useDesktop(platform::LinuxPlatform* desktop) { desktop_ = desktop; }
+    bool onDesktop() const { return desktop_ != nullptr; }
+    void newEvent() { actsInLoops_ = 0; }
+
     int messageBox(const std::string& prompt, int style, const std::optional<std::string>& title) override;
     void popupMenu(forms::Form& form, forms::Menu& menu) override;
     double random() override;
     int randomWholeNumber(int low, int high) override;
+    void runCommandLine(const std::string& commandLine, int windowStyle) override;
+    void shellExecute(const platform::ShellCall& call) override;
+    void keepOnTop(forms::Form& form) override;
+    void endProcess() override;
+    bool folderExists(const std::string& path) override;
+    bool makeDirectory(const std::string& path) override;
+    bool changeDirectory(const std::string& path) override;
+    std::unique_ptr<platform::AutomationObject> createObject(const std::string& programmaticId) override;
 
 private:
+    int desktopMessageBox(const std::string& prompt, int style, const std::optional<std::string>& title);
+    void desktopPopupMenu(forms::Form& form, forms::Menu& menu);
+    // One act inside the innermost loop of ours that runs; armed again while one runs.
+    void armLoopDriver();
+    void actInsideLoop();
+    void actOnPopup(QWidget& popup);
+    void actOnBox(QWidget& box);
+    void actLikeAnotherEvent();
+
     Monkey& monkey_;
+    platform::LinuxPlatform* desktop_ = nullptr;
+    QObject* driver_;          // context of the loop driver's timers; they die with it
+    int actsInLoops_ = 0;      // within the current event, to bound it
+};
+
+// The desktop's platform for the monkey: stand-in programs on PATH, drive C in a folder
+// of its own, office requests dropped; the environment is put back afterwards.
+class DesktopStandIns {
+public:
+    DesktopStandIns();
+    ~DesktopStandIns();
+    DesktopStandIns(const DesktopStandIns&) = delete;
+    DesktopStandIns& operator=(const DesktopStandIns&) = delete;
+    platform::LinuxPlatform& platform() { return *platform_; }
+
+private:
+    std::string folder_, oldPath_, oldData_;
+    std::unique_ptr<platform::LinuxPlatform> platform_;
 };
 
 class Monkey {
 public:
+    // Every third seed runs on the desktop's platform.
     Monkey(std::uint64_t seed, Tally& tally);
     ~Monkey();
     Monkey(const Monkey&) = delete;
@@ -75,6 +127,8 @@ private:
     void fireTimer();
     void advanceClock();
     void check();
+    void checkExamStart();
+    void checkExamDoor();
     void checkExamClock();
     void checkResultRows();
     void checkShellCalls();
@@ -89,6 +143,7 @@ private:
     std::uint64_t seed_;
     Tally& tally_;
     std::mt19937_64 engine_;
+    std::unique_ptr<DesktopStandIns> desktop_;
     MonkeyPlatform platform_;
     std::deque<std::string> lastEvents_;
     std::optional<std::string> failure_;
@@ -100,6 +155,8 @@ private:
     const void* acted_ = nullptr;
     std::string actedWindow_, actedKind_;
     int itemBefore_ = 0;
+    bool examRanBefore_ = false;
+    long examBarBefore_ = 0;  // the exam toolbar before the event, 0 when none
     // The results table as the last event left it.
     long rowsWindow_ = 0;
     bool handedIn_ = false;

@@ -2,10 +2,19 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "bank/exam_bank_content.h"
 #include "bank/form1.h"
+#include "cases/form10.h"
+#include "cases/form16.h"
+#include "exam/exam_windows.h"
+#include "exam/form15.h"
+#include "exam/form20.h"
+#include "exam/form59.h"
 #include "exam/form42.h"
 #include "monkey/monkey.h"
+#include "navigation/form8.h"
 #include "platform/forms.h"
+#include "shared/colours.h"
 #include "shared/module1.h"
 
 using namespace forms;
@@ -38,10 +47,39 @@ void Monkey::check() {
     if (!within(PracticeItemCount.number(), 0, Table::kLast))
         fail("PracticeItemCount is " + std::to_string(PracticeItemCount.number()));
 
+    checkExamStart();
+    checkExamDoor();
     checkExamClock();
     checkResultRows();
     checkShellCalls();
     checkPlainTexts();
+}
+
+// An exam starts from a clean card, whatever an earlier road left: no item marked, no
+// letter chosen, the drawn set's questions loaded and its name on the operation window.
+void Monkey::checkExamStart() {
+    if (Registry::ended() || !isLoaded<Form42>() || form<Form42>().hWnd() == examBarBefore_) return;
+    if (isLoaded<Form20>()) fail("an exam started with a choice window left from before");
+    if (isLoaded<Form1>()) fail("an exam started with a results table left from before");
+    if (isLoaded<Form15>())
+        for (int k = 1; k <= 23; ++k)
+            if (form<Form15>().Label3(k).BackColor() == kAnsweredMarkBack)
+                fail("an exam started with item " + std::to_string(k) + " marked");
+    if (!isLoaded<Form10>()) return;
+    const std::string selection = CurrentSelection();
+    const int set = examSetNumber(selection);
+    if (set == 0) return;  // started before the draw: no set to hold it to
+    if (!isShown<Form16>() || form<Form16>().Label4.Caption() != selection || form<Form16>().Text1.Text() != "")
+        fail("the operation window of " + selection + " does not show the set alone");
+    const ChoiceRecord& first = bank::examSet(set)[0];
+    if (Module1::QuestionStem[1].text() != first.stem || Module1::OptionA[1].text() != first.options[0])
+        fail("the questions of " + selection + " are not the ones loaded");
+}
+
+// The start window's door opens the series entry window whenever no exam runs.
+void Monkey::checkExamDoor() {
+    if (Registry::ended() || examRanBefore_ || !isLoaded<Form8>() || acted_ != &form<Form8>().ExamDoor) return;
+    if (!isShown<Form59>()) fail("the start window's door did not open the series entry window");
 }
 
 // The exam toolbar, once it has ticked, shows the time it counts, and that time only
