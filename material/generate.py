@@ -203,8 +203,7 @@ def main():
     for work_ in works:
         manifest["exercises" if work_.kind == "exercise" else "cases"].append(work_.key)
         for folder in (work_.material, work_.answer):
-            base = out / folder.path
-            base.mkdir(parents=True, exist_ok=True)
+            base = out / folder.path  # made by its first file: no empty folder is shipped
             for name, item in folder.files.items():
                 target = base / name
                 target.parent.mkdir(parents=True, exist_ok=True)
