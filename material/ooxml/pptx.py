@@ -505,8 +505,12 @@ class Writer:
     def _transition(self, src, t):
         if t is None:
             return ""
-        if not t.name:  # timings alone, as rehearsing leaves them
-            return "<p:transition%s/>" % self._timing_attrs(t)
+        if not t.name:  # timings alone, as rehearsing leaves them, in the 2010 form that carries them
+            attrs = self._timing_attrs(t)
+            return ('<mc:AlternateContent xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006">'
+                    '<mc:Choice xmlns:p14="http://schemas.microsoft.com/office/powerpoint/2010/main" Requires="p14">'
+                    '<p:transition%s p14:dur="700"/></mc:Choice><mc:Fallback><p:transition%s/></mc:Fallback>'
+                    '</mc:AlternateContent>') % (attrs, attrs)
         element, extended, options = TRANSITIONS[t.name]
         opt = options.get(t.option, options.get("", "")) if options else ""
         attrs = self._timing_attrs(t)
