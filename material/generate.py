@@ -130,6 +130,9 @@ def slide_expectations(p):
             "transition_sound": s.transition.sound if s.transition else "",
             "advance_after": s.transition.advance_after if s.transition else 0,
             "animations": [{"target": e.target, "name": e.name, "start": e.start} for e in s.animations],
+            # A build by paragraph is one effect a paragraph, as the animation pane lists it.
+            "effects": sum(max(1, len({"body": s.body, "right": s.right, "subtitle": s.subtitle}.get(e.target, ())))
+                           if e.by_paragraph else 1 for e in s.animations),
             "hidden": s.hidden,
             "notes": s.notes,
             "tables": [len(t.rows) for t in s.tables],
@@ -146,7 +149,8 @@ def main():
     ap.add_argument("--lame", required=True)
     ap.add_argument("--manifest", required=True)
     a = ap.parse_args()
-    out, work = pathlib.Path(a.out), pathlib.Path(a.work)
+    # Absolute: the drawings refer to the rendered pictures by path.
+    out, work = pathlib.Path(a.out).resolve(), pathlib.Path(a.work).resolve()
     works = load_content()
     for d in (work,):
         shutil.rmtree(d, ignore_errors=True)

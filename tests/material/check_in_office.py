@@ -125,8 +125,8 @@ def check_presentation(doc, path, entry, claims):
                      (not auto or abs(page.HighResDuration - slide["advance_after"] / 1000) < 0.01),
                      "%s: change %s after %s" % (where, page.Change, page.HighResDuration))
         count = effect_nodes(page.AnimationNode) if page.AnimationNode else 0
-        claims.check("animations", count == len(slide["animations"]),
-                     "%s: %d effects, expected %d" % (where, count, len(slide["animations"])))
+        claims.check("animations", count == slide["effects"],
+                     "%s: %d effects, expected %d" % (where, count, slide["effects"]))
         claims.check("hidden slides", (not page.Visible) == slide["hidden"], "%s: visible %s" % (where, page.Visible))
         notes = " ".join(s.getString() for s in shapes(page.getNotesPage())
                          if s.getShapeType() == "com.sun.star.presentation.NotesShape")
