@@ -54,7 +54,7 @@ def text_block(out, paras, box, size, colour, bullets, centre=False, bold=False,
     for p in paras:
         p = p if isinstance(p, P) else P(p)
         s = (p.size or size) * 96 / 72 * (0.85 ** p.level)
-        indent = (24 if bullets else 0) + p.level * 36
+        indent = (36 if bullets else 0) + p.level * 36
         for k, line in enumerate(wrap(p.text, s, w - indent - 8)):
             rows.append((line, s, indent, bullets and k == 0, p.bold or bold, p.color or colour))
     total = sum(r[1] * 1.3 for r in rows)
@@ -63,7 +63,7 @@ def text_block(out, paras, box, size, colour, bullets, centre=False, bold=False,
         cy += s * 1.15
         if bullet:
             out.append('<text x="%.1f" y="%.1f" font-family="%s" font-size="%.1f" fill="#%s">•</text>'
-                       % (x + indent - 18, cy, FONT, s, col))
+                       % (x + indent - 30, cy, FONT, s, col))
         if centre:
             out.append('<text x="%.1f" y="%.1f" font-family="%s" font-size="%.1f" fill="#%s" text-anchor="middle"%s>%s</text>'
                        % (x + w / 2, cy, FONT, s, col, ' font-weight="bold"' if b else "", escape(line)))
