@@ -60,8 +60,8 @@ std::vector<Work> works() {
             text = joined({&c[n - 6]->text, &c[n - 6]->steps});
         }
         const std::string folder = "实例" + std::to_string(n);
-        out.push_back({folder, text, kGenerated / "素材" / "实战模拟" / folder, kGenerated / "答案" / "实战模拟" / folder,
-                       true});
+        out.push_back(
+            {folder, text, kGenerated / "素材" / "实战模拟" / folder, kGenerated / "答案" / "实战模拟" / folder, true});
     }
     return out;
 }
@@ -141,8 +141,8 @@ TEST(MaterialNames, TheNamesAreReadAsTheTextsGiveThem) {
         "在素材中打开工作簿文档YSWG.pptx，选择“C:\\PowerPointZentrix\\素材\\实战模拟\\实例4\\李白.jpg”，"
         "插入“碧水.jpg”和“背景音乐.mp3”，应用“图解.thmx”，打开“中国梦”演示文稿，"
         "以“图解政府工作报告.pptx”为文件名保存。");
-    EXPECT_EQ(names, (std::set<std::string>{"YSWG.pptx", "李白.jpg", "碧水.jpg", "背景音乐.mp3", "图解.thmx",
-                                            "中国梦.pptx"}));
+    EXPECT_EQ(names,
+              (std::set<std::string>{"YSWG.pptx", "李白.jpg", "碧水.jpg", "背景音乐.mp3", "图解.thmx", "中国梦.pptx"}));
 }
 
 }  // namespace

@@ -74,7 +74,8 @@ TEST_F(MaterialSetupTest, AnInstalledProgramFindsItsSharedFolderAndAnInstallFold
     fs::create_directories(install().parent_path() / "powerpointzentrix");
     ASSERT_EQ(material::originalsBeside(base_ / "bin"), (base_ / "share" / "ppt-trainer").lexically_normal());
     EXPECT_EQ(material::putInPlaceAtStart(base_ / "bin", drives()).copied, 3);
-    EXPECT_TRUE(fs::exists(install().parent_path() / "powerpointzentrix" / "素材" / "技能练习" / "421" / "中国梦.pptx"));
+    EXPECT_TRUE(
+        fs::exists(install().parent_path() / "powerpointzentrix" / "素材" / "技能练习" / "421" / "中国梦.pptx"));
     EXPECT_FALSE(fs::exists(install()));
     EXPECT_FALSE(material::originalsBeside(base_ / "nowhere").has_value());
 }
