@@ -14,4 +14,6 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai)
+# python3 and lame generate the practice material at build time (see material/README.md).
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai
+    python3 lame)

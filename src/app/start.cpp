@@ -5,6 +5,7 @@
 #include "navigation/form8.h"
 #include "platform/linux_platform.h"
 #include "platform/look.h"
+#include "platform/material_setup.h"
 
 namespace app {
 
@@ -14,6 +15,8 @@ int runTrainer(int argc, char** argv, const std::function<void(QApplication&)>& 
     platform::LinuxPlatform linuxPlatform;
     platform::install(&linuxPlatform);
     if (started) started(app);
+    // The learner finds the material and answer folders in drive C from the first start on.
+    material::putInPlaceAtStart(material::runningProgramFolder());
     forms::form<Form8>().Show();
     int status = QApplication::exec();
     forms::Registry::reset();

@@ -1,0 +1,144 @@
+"""What a presentation holds, as plain data: the content modules describe their
+presentations with these classes, the writer turns them into a package, and the tests
+read the same data for what each file must show."""
+from dataclasses import dataclass, field
+
+from .animation import Effect  # noqa: F401  (re-exported for the content modules)
+from .theme import Gradient, Look, PictureFill, Solid  # noqa: F401
+
+CM = 360000  # EMU a centimetre
+
+
+@dataclass(frozen=True)
+class P:
+    """A paragraph: its text, its outline level (0 = first), and where a click on it
+    leads ("firstslide", "lastslide", "nextslide", "prevslide" or a slide number)."""
+    text: str
+    level: int = 0
+    link: object = None
+    bold: bool = False
+    size: int = 0  # points; 0 keeps the placeholder's size
+    color: str = ""
+    align: str = ""  # "ctr", "r"; empty keeps the placeholder's
+    line_spacing: float = 0  # 1.5 = 1.5 lines; 0 keeps the placeholder's
+
+
+def paragraphs(items):
+    return tuple(p if isinstance(p, P) else P(p) for p in items)
+
+
+@dataclass(frozen=True)
+class Picture:
+    name: str  # the picture's file name, as in the material folder ("碧水.jpg")
+    box: tuple = ()  # x, y, cx, cy in EMU; empty: fills the placeholder `into`
+    into: str = ""  # "body", "left", "right": inserted through that content placeholder
+    height: int = 0  # EMU; with `box` empty and `into` given, scales to this height
+    style: str = ""  # "柔化边缘矩形", "映像圆角矩形"
+    key: str = ""  # how animations name it; default "picture:" + name
+
+
+@dataclass(frozen=True)
+class Table:
+    rows: tuple  # of tuples of cell texts
+    box: tuple = ()  # empty: the content placeholder's place
+    style: str = "中度样式 2 - 强调 1"
+    key: str = "table"
+
+
+@dataclass(frozen=True)
+class Shape:
+    """A drawn shape ("roundRect", "actionButtonHome", …) or a text box ("textbox")."""
+    geometry: str
+    box: tuple
+    text: str = ""
+    link: object = None  # as P.link, for a click on the whole shape
+    key: str = ""
+    size: int = 0
+    fill: str = ""  # RRGGBB; empty uses the look's accent
+    line: str = ""
+    color: str = ""
+    alpha: int = 100
+    line_width: int = 0  # EMU; for strokes
+    path: tuple = ()  # ((x, y), …) in 0..100000 of the box: an open stroke (a pen's line)
+    bold: bool = False
+    font: str = ""
+    name: str = ""  # the shape's name in the selection pane
+
+
+@dataclass(frozen=True)
+class Sound:
+    """A sound or music file inserted on a slide (插入 → 音频 → 文件中的音频)."""
+    name: str  # "背景音乐.mp3"
+    box: tuple = (8382000, 6019800, 457200, 457200)
+    start: str = "auto"  # "auto" (自动), "click" (单击时), "across" (跨幻灯片播放)
+    loop: bool = False  # 循环播放，直到停止
+    hide: bool = False  # 放映时隐藏
+    key: str = "sound"
+
+
+@dataclass(frozen=True)
+class Transition:
+    name: str  # "推进", "随机线条", "淡出", "分割", "涟漪", …
+    option: str = ""  # effect option as the 切换 tab names it
+    duration: int = 0  # ms; 0 keeps the effect's own
+    advance_after: int = 0  # ms; 0 = no automatic advance (设置自动换片时间)
+    on_click: bool = True  # 单击鼠标时
+    sound: str = ""  # a .wav of ours, such as "风铃.wav"
+
+
+@dataclass
+class Slide:
+    layout: str  # "标题幻灯片", "标题和内容", "节标题", "两栏内容", "仅标题", "空白"
+    title: str = ""
+    title_link: object = None
+    subtitle: tuple = ()  # paragraphs of a title slide's subtitle
+    body: tuple = ()  # paragraphs of the content placeholder (the left one in two columns)
+    right: tuple = ()  # paragraphs of the right column
+    pictures: tuple = ()
+    tables: tuple = ()
+    shapes: tuple = ()
+    sounds: tuple = ()
+    notes: str = ""
+    background: object = None  # a fill for this slide alone
+    transition: Transition = None
+    animations: tuple = ()
+    hidden: bool = False
+    slide_number: bool = False
+    footer: str = ""
+    body_size: int = 0  # points, for the content placeholder's text
+
+    def __post_init__(self):
+        self.subtitle = paragraphs(self.subtitle)
+        self.body = paragraphs(self.body)
+        self.right = paragraphs(self.right)
+
+
+@dataclass(frozen=True)
+class Show:
+    """设置放映方式."""
+    kind: str = "演讲者放映"  # "演讲者放映", "观众自行浏览", "在展台浏览"
+    loop: bool = False
+    first: int = 0  # 从 … 到 …; 0 = all slides
+    last: int = 0
+    use_timings: bool = True  # 换片方式: 如果存在排练时间，则使用它
+
+
+@dataclass(frozen=True)
+class Printing:
+    """What the presentation keeps of the print settings: what is printed and in which colours."""
+    what: str = "slides"  # "slides", "handouts6", …
+    colours: str = "clr"  # "clr", "gray", "bw"
+
+
+@dataclass
+class Presentation:
+    title: str  # the document title (文件属性)
+    look: Look
+    slides: list
+    show: Show = field(default_factory=Show)
+    custom_shows: tuple = ()  # ((name, (slide numbers…)), …)
+    printing: Printing = None
+    zoom: int = 0  # the normal view's zoom in percent; 0 = fit to the window
+    slideshow_file: bool = False  # .ppsx: opens as a slide show
+    master_title_font: str = ""  # a font set on the master's title style (e.g. "黑体")
+    master_background: object = None  # overrides the look's background on the master
