@@ -66,6 +66,29 @@ class Shape:
 
 
 @dataclass(frozen=True)
+class Diagram:
+    """A SmartArt graphic (插入 → SmartArt): its layout as the gallery names it and its
+    text, one item a shape; an item may be (text, (second-level texts…))."""
+    layout: str  # "基本流程", "垂直项目符号列表", "基本循环", "组织结构图", …
+    items: tuple
+    box: tuple = (914400, 1600200, 7315200, 4114800)  # EMU; by default the content area
+    style: str = ""  # SmartArt 样式 as the gallery names it ("强烈效果"); empty: the layout's own
+    colors: str = ""  # 更改颜色 ("彩色 - 强调文字颜色"); empty: the layout's own
+    key: str = "diagram"  # how animations name it
+
+    def texts(self):
+        """Every text of the graphic, first level and second, in reading order."""
+        out = []
+        for item in self.items:
+            if isinstance(item, tuple):
+                out.append(item[0])
+                out.extend(item[1])
+            else:
+                out.append(item)
+        return out
+
+
+@dataclass(frozen=True)
 class Sound:
     """A sound or music file inserted on a slide (插入 → 音频 → 文件中的音频)."""
     name: str  # "背景音乐.mp3"
@@ -97,6 +120,7 @@ class Slide:
     pictures: tuple = ()
     tables: tuple = ()
     shapes: tuple = ()
+    diagrams: tuple = ()
     sounds: tuple = ()
     notes: str = ""
     background: object = None  # a fill for this slide alone

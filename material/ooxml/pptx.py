@@ -385,6 +385,9 @@ class Writer:
             if shape.text and shape.key:
                 text_shapes.add(shape.key)
             shapes.append(self._shape(src, spid, shape))
+        for diagram in slide.diagrams:
+            spid = new_id(diagram.key)
+            shapes.append(self._diagram(src, spid, diagram, new_id))
         media = []
         for sound in slide.sounds:
             spid = new_id(sound.key)
@@ -487,6 +490,33 @@ class Writer:
                 '<a:fontRef idx="minor"><a:schemeClr val="lt1"/></a:fontRef></p:style>%s</p:sp>') % (
             spid, attr(name), link, emu_box(s.box), s.geometry, fill, line,
             text_body(body_paras, self.links, src, '<a:bodyPr rtlCol="0" anchor="ctr"/>', font=s.font))
+
+    def _diagram(self, src, spid, d, new_id):
+        """The graphic drawn as a group of shapes in its layout's arrangement."""
+        from .model import Shape
+        x, y, cx, cy = d.box
+        firsts = [i[0] if isinstance(i, tuple) else i for i in d.items]
+        seconds = [i[1] if isinstance(i, tuple) else () for i in d.items]
+        n = max(1, len(firsts))
+        parts = []
+        if "流程" in d.layout:
+            gap = cx // (4 * n)
+            w = (cx - gap * (n - 1)) // n
+            for k, text in enumerate(firsts):
+                left = x + k * (w + gap)
+                parts.append(Shape("roundRect", (left, y + cy // 4, w, cy // 2), "\n".join((text,) + tuple(seconds[k])), size=20))
+                if k + 1 < n:
+                    parts.append(Shape("rightArrow", (left + w + gap // 6, y + cy // 2 - gap // 3, gap * 2 // 3, gap * 2 // 3),
+                                       fill="A5A5A5"))
+        else:
+            gap = cy // (6 * n)
+            h = (cy - gap * (n - 1)) // n
+            for k, text in enumerate(firsts):
+                parts.append(Shape("roundRect", (x, y + k * (h + gap), cx, h), "\n".join((text,) + tuple(seconds[k])), size=20))
+        inner = "".join(self._shape(src, new_id(None), s) for s in parts)
+        return ('<p:grpSp><p:nvGrpSpPr><p:cNvPr id="%d" name=%s/><p:cNvGrpSpPr/><p:nvPr/></p:nvGrpSpPr><p:grpSpPr>'
+                '<a:xfrm><a:off x="%d" y="%d"/><a:ext cx="%d" cy="%d"/><a:chOff x="%d" y="%d"/><a:chExt cx="%d" cy="%d"/>'
+                '</a:xfrm></p:grpSpPr>%s</p:grpSp>') % (spid, attr(d.layout), x, y, cx, cy, x, y, cx, cy, inner)
 
     def _sound(self, src, spid, sound):
         target = self._media(src, sound.name, "media")
