@@ -165,7 +165,7 @@ int MonkeyPlatform::randomWholeNumber(int low, int high) {
 // The run ------------------------------------------------------------------
 
 Monkey::Monkey(std::uint64_t seed, Tally& tally) : seed_(seed), tally_(tally), engine_(seed), platform_(*this) {
-    if (seed % 3 == 0) {
+    if (seed % 10 == 5) {
         desktop_ = std::make_unique<DesktopStandIns>();
         platform_.useDesktop(&desktop_->platform());
     }
