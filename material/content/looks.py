@@ -58,3 +58,35 @@ HARVEST = Look(
 # Sky blue fading through pale blue to a faint morning pink, top to bottom: the background
 # of the step that picks the preset gradient "雨后初晴".
 AFTER_RAIN = Gradient(((0, "5E9EFF"), (39, "85C2FF"), (70, "C4D6EB"), (100, "FFEBFA")), 90)
+
+# ---- cases 1 to 3 -------------------------------------------------------------------
+
+# Sand and ochre with dunes along the foot: our own look for the 跋涉 step of case 2.
+DUNES = Look(
+    name="大漠", dark1="3B2A1A", light1="FFFFFF", dark2="6B3A14", light2="F6EBD9",
+    accents=("C0782F", "8C5A2B", "D9A441", "6E8B3D", "4F7CAC", "A63D40"),
+    hlink="8C4A12", fol_hlink="6E4C7E", major_ea="黑体", minor_ea="微软雅黑",
+    background=Gradient(((0, "FFF9EE"), (100, "F4E4C8")), 90), title_color="6B3A14",
+    decorations=(Decoration((0, 0, W, 114300), Solid("C0782F")),
+                 Decoration((0, 114300, W, 28575), Solid("D9A441")),
+                 Decoration((0, H - 685800, W, 685800), Solid("E3C48F"), "path",
+                            ((0, 60000), (15000, 35000), (32000, 50000), (50000, 20000), (68000, 45000), (84000, 25000),
+                             (100000, 40000), (100000, 100000), (0, 100000)), alpha=70),
+                 Decoration((0, H - 380000, W, 380000), Solid("C8985A"), "path",
+                            ((0, 45000), (20000, 65000), (42000, 30000), (60000, 55000), (80000, 35000),
+                             (100000, 60000), (100000, 100000), (0, 100000)), alpha=80)),
+    title_decorations=(Decoration((6400800, 457200, 1828800, 1828800), Solid("F0C987"), "ellipse", alpha=60),))
+
+# Forsythia yellow on cream with a green band: our own look for the 暗香扑面 step of case 3.
+FORSYTHIA = Look(
+    name="金枝", dark1="2F3A1E", light1="FFFFFF", dark2="4E6B1F", light2="FBF6DF",
+    accents=("E0A800", "5E8C31", "C0642A", "3E7CB1", "9C7A3C", "7B5EA7"),
+    hlink="3E7CB1", fol_hlink="7B5EA7", major_ea="黑体", minor_ea="微软雅黑",
+    background=Solid("FFFDF4"), title_color="4E6B1F",
+    decorations=(Decoration((0, 0, W, 76200), Solid("5E8C31")),
+                 Decoration((0, 76200, W, 38100), Solid("F2C200")),
+                 Decoration((8534400, 5943600, 914400, 914400), Solid("F2C200"), "ellipse", alpha=35),
+                 Decoration((8763000, 5638800, 457200, 457200), Solid("E0A800"), "ellipse", alpha=30)),
+    title_decorations=(Decoration((0, 5715000, W, 1143000), Solid("F7E08A"), "path",
+                                  ((0, 40000), (30000, 20000), (60000, 35000), (100000, 10000), (100000, 100000),
+                                   (0, 100000)), alpha=60),))

@@ -1,0 +1,255 @@
+"""Case 1, 水资源利用与节水: a kiosk presentation on water and saving it, for a science
+museum's touch screen. Also the pieces cases 1 to 3 share: the effects their steps use
+beyond the exercises', their pictures, and the background music of cases 1 and 2."""
+from dataclasses import dataclass
+
+import audio
+from api import CM, Diagram, Document, Effect, P, Para, Picture, Presentation, Shape, Show, Slide, Sound, Transition, case
+from content.looks import PLAIN, WAVES
+from ooxml import animation
+from ooxml.pptx import TRANSITIONS
+from pictures import PICTURES
+from sounds import SOUNDS
+
+W, H = 9144000, 6858000
+
+PICTURES.update({
+    "碧水.jpg": ("碧水.svg", 1200, 800),
+    "地球之水.jpg": ("地球之水.svg", 1200, 800),
+    "干涸的土地.jpg": ("干涸的土地.svg", 1200, 800),
+    "节约用水.jpg": ("节约用水.svg", 1200, 800),
+    "水滴.jpg": ("水滴.svg", 600, 800),
+    "沙尘暴1.jpg": ("沙尘暴1.svg", 1200, 800),
+    "沙尘暴2.jpg": ("沙尘暴2.svg", 1200, 800),
+    "连翘花枝.jpg": ("连翘花枝.svg", 1200, 800),
+    "连翘灌丛.jpg": ("连翘灌丛.svg", 1200, 800),
+    "连翘果实.jpg": ("连翘果实.svg", 1200, 800),
+})
+
+# The background music of cases 1 and 2: a calm tune in D major that flows like water,
+# eight bars over a slow bass, and loops without a seam.
+MUSIC_BEAT = 0.5
+MUSIC_MELODY = [("D5", 2), ("F#5", 1), ("A5", 1), ("G5", 1.5), ("F#5", 0.5), ("E5", 2),
+                ("B4", 1), ("D5", 1), ("E5", 1), ("F#5", 1), ("E5", 3), ("", 1),
+                ("D5", 2), ("F#5", 1), ("A5", 1), ("B5", 1.5), ("A5", 0.5), ("G5", 2),
+                ("F#5", 1), ("E5", 1), ("D5", 1), ("E5", 1), ("D5", 4)]
+MUSIC_BASS = [("D3", 4), ("G3", 4), ("B2", 4), ("A2", 4), ("D3", 4), ("G3", 4), ("A2", 4), ("D3", 4)]
+SOUNDS.update({"背景音乐.mp3": lambda: audio.tune(MUSIC_MELODY, beat=MUSIC_BEAT, bass=MUSIC_BASS)})
+
+
+def length_ms(melody, beat):
+    """How long a tune of audio.tune plays, for its play effect."""
+    return int((sum(b for _, b in melody) * beat + 1.5) * 1000)
+
+
+MUSIC_MS = length_ms(MUSIC_MELODY, MUSIC_BEAT)
+
+
+# ---- effects the cases' steps use beyond the exercises' ---------------------------
+# One row each, as in animation.EFFECTS: the preset the program stores and the
+# behaviours it plays (near enough for a reader that plays them itself).
+
+@dataclass(frozen=True)
+class Fall(Effect):
+    """The motion path 直线 (下): the object moves down by `length`, a fraction of the slide's height."""
+    length: float = 0.25
+
+
+def _shape_in(ids, tgt, e):
+    return animation._set_visible(ids, tgt) + animation._filter(
+        ids, tgt, "circle(in)" if e.option.startswith("缩小") else "circle(out)", e.duration)
+
+
+def _wheel(ids, tgt, e):
+    return animation._set_visible(ids, tgt) + animation._filter(ids, tgt, "wheel(1)", e.duration)
+
+
+def _bounce(ids, tgt, e):
+    return (animation._set_visible(ids, tgt) + animation._filter(ids, tgt, "fade", e.duration // 4) +
+            animation._anim(ids, tgt, "ppt_y", "#ppt_y-.25", "#ppt_y", e.duration, ' decel="100000"'))
+
+
+def _rotation(ids, tgt, frm, dur):
+    return ('<p:anim calcmode="lin" valueType="num"><p:cBhvr><p:cTn id="%d" dur="%d" fill="hold"/>%s'
+            '<p:attrNameLst><p:attrName>style.rotation</p:attrName></p:attrNameLst></p:cBhvr><p:tavLst>'
+            '<p:tav tm="0"><p:val><p:fltVal val="%d"/></p:val></p:tav>'
+            '<p:tav tm="100000"><p:val><p:fltVal val="0"/></p:val></p:tav></p:tavLst></p:anim>') % (next(ids), dur, tgt, frm)
+
+
+def _grow_turn(ids, tgt, e):
+    return (animation._set_visible(ids, tgt) + animation._anim(ids, tgt, "ppt_w", "0", "#ppt_w", e.duration) +
+            animation._anim(ids, tgt, "ppt_h", "0", "#ppt_h", e.duration) + _rotation(ids, tgt, 90, e.duration) +
+            animation._filter(ids, tgt, "fade", e.duration))
+
+
+def _swivel(ids, tgt, e):
+    return (animation._set_visible(ids, tgt) + animation._anim(ids, tgt, "ppt_w", "0", "#ppt_w", e.duration) +
+            animation._filter(ids, tgt, "fade", e.duration))
+
+
+def _pulse(ids, tgt, e):
+    return ('<p:animScale><p:cBhvr><p:cTn id="%d" dur="%d" autoRev="1" fill="hold"/>%s</p:cBhvr>'
+            '<p:by x="105000" y="105000"/></p:animScale>') % (next(ids), e.duration // 2, tgt)
+
+
+def _teeter(ids, tgt, e):
+    quarter = e.duration // 4
+    return "".join('<p:animRot by="%d"><p:cBhvr><p:cTn id="%d" dur="%d" fill="hold"><p:stCondLst><p:cond delay="%d"/>'
+                   '</p:stCondLst></p:cTn>%s<p:attrNameLst><p:attrName>r</p:attrName></p:attrNameLst></p:cBhvr></p:animRot>'
+                   % (by, next(ids), quarter, k * quarter, tgt)
+                   for k, by in enumerate((240000, -480000, 480000, -240000)))
+
+
+def _wave(ids, tgt, e):
+    return animation._anim(ids, tgt, "ppt_y", "#ppt_y", "#ppt_y-.03", e.duration // 2).replace(
+        'fill="hold"', 'autoRev="1" fill="hold"', 1)
+
+
+def _bold_flash(ids, tgt, e):
+    return ('<p:set><p:cBhvr override="childStyle"><p:cTn id="%d" dur="%d" fill="remove"/>%s<p:attrNameLst>'
+            '<p:attrName>style.fontWeight</p:attrName></p:attrNameLst></p:cBhvr><p:to><p:strVal val="bold"/></p:to>'
+            '</p:set>') % (next(ids), e.duration, tgt)
+
+
+def _line_down(ids, tgt, e):
+    return ('<p:animMotion origin="layout" path="M 0 0 L 0 %.4f E" pathEditMode="relative" ptsTypes="AA"><p:cBhvr>'
+            '<p:cTn id="%d" dur="%d" fill="hold"/>%s<p:attrNameLst><p:attrName>ppt_x</p:attrName>'
+            '<p:attrName>ppt_y</p:attrName></p:attrNameLst></p:cBhvr></p:animMotion>') % (
+        getattr(e, "length", 0.25), next(ids), e.duration, tgt)
+
+
+animation.EFFECTS.update({
+    "形状": (6, "entr", lambda o: 16 if o.startswith("缩小") else 32, _shape_in),  # 放大/缩小, 圆
+    "轮子": (21, "entr", lambda o: 1, _wheel),
+    "弹跳": (26, "entr", lambda o: 0, _bounce),
+    "翻转式由远及近": (31, "entr", lambda o: 0, _grow_turn),
+    "旋转": (19, "entr", lambda o: 10, _swivel),
+    "加粗闪烁": (10, "emph", lambda o: 0, _bold_flash),
+    "脉冲": (26, "emph", lambda o: 0, _pulse),
+    "跷跷板": (32, "emph", lambda o: 0, _teeter),
+    "波浪形": (34, "emph", lambda o: 0, _wave),
+    "直线": (42, "path", lambda o: 0, _line_down),
+})
+# 涡流 moves towards the side it does not come from, as 推进 does.
+TRANSITIONS["涡流"][2].update({"自左侧": ' dir="r"', "自右侧": ' dir="l"', "自顶部": ' dir="d"', "自底部": ' dir="u"'})
+
+
+def start_file(title):
+    """The YSWG.pptx a case opens: one empty slide of a new presentation."""
+    return Presentation(title, PLAIN, [Slide("标题和内容")])
+
+
+# ---- case 1 ------------------------------------------------------------------------
+
+SUBTITLE = ["珍惜水资源，建设节水型社会", "市节约用水办公室"]
+CONTENTS = ["水资源概况", "我国水资源现状", "节约用水措施", "节水从我做起"]
+OVERVIEW = ["地球表面约71%被水覆盖，但地球上的水约97.5%是海水等咸水",
+            "淡水只占约2.5%，而且大部分是冰川和深层地下水",
+            "人类便于利用的河流、湖泊和浅层地下水不足全球总水量的1%",
+            "水是生命之源、生产之要、生态之基"]
+CHINA = ["水资源总量约2.8万亿立方米，居世界前列",
+         "人均水资源量约2100立方米，仅为世界人均水平的28%左右",
+         "时空分布不均：南多北少，汛期集中，年际变化大",
+         "农业用水约占用水总量的六成，用水效率仍有较大的提升空间",
+         "不少城市和地区缺水严重，节约用水刻不容缓"]
+MEASURES = ["农业节水：推广喷灌、滴灌等高效节水灌溉",
+            "工业节水：提高工业用水重复利用率",
+            "生活节水：普及节水器具，杜绝跑冒滴漏",
+            "非常规水源：利用再生水、雨水和淡化海水"]
+AT_HOME = ["随手关紧水龙头，发现漏水及时报修",
+           "淘米水、洗菜水可以用来浇花、拖地、冲厕所",
+           "提倡淋浴，洗澡时间不宜过长",
+           "衣物攒够一桶再用洗衣机清洗",
+           "选用节水型马桶、水龙头和淋浴喷头"]
+CLOSING = "珍惜每一滴水，让节水成为习惯"
+WATER_DAYS = "每年3月22日是“世界水日”，3月22日至28日是“中国水周”"
+
+
+def water_document():
+    return Document("水资源利用与节水", [
+        Para("水资源利用与节水", "标题"),
+        *SUBTITLE,
+        Para("目录", "标题 1"), *CONTENTS,
+        Para("水资源概况", "标题 1"), *OVERVIEW,
+        Para("我国水资源现状", "标题 1"), *CHINA,
+        Para("节约用水措施", "标题 1"), *MEASURES,
+        Para("节水从我做起", "标题 1"), *AT_HOME,
+        Para("结束语", "标题 1"), CLOSING, WATER_DAYS,
+    ])
+
+
+def water_answer():
+    title_wipe = Effect("title", "擦除", "自左侧", start="after", duration=750)  # copied on by 动画刷
+    back = Shape("roundRect", (7239000, 5562600, 1524000, 457200), "返回目录", link=2, key="back", size=18, bold=True,
+                 fill="17A589", name="返回目录")
+    back_in = Effect("back", "淡出", start="after", duration=500)
+    ripple = Transition("涟漪", "居中", duration=1500, advance_after=10000, on_click=False)
+    drop_box = (3962400, 2286000, 1219200, 1625600)  # between the title and the text box
+    text_top = 4572000
+    slides = [
+        Slide("标题幻灯片", "水资源利用与节水", subtitle=SUBTITLE,
+              pictures=[Picture("碧水.jpg", (6019800, 152400, 2895600, 1930400))],
+              sounds=[Sound("背景音乐.mp3", start="across", loop=True, hide=True)],
+              animations=[Effect("title", "飞入", "自顶部", start="after", duration=1000),
+                          Effect("title", "波浪形", start="after", duration=1000, delay=500),
+                          Effect("subtitle", "浮入", "上浮", start="after", duration=1000, by_paragraph=True),
+                          Effect("picture:碧水.jpg", "缩放", "对象中心", start="with"),
+                          Effect("sound", "播放", start="after", duration=MUSIC_MS)]),
+        Slide("标题和内容", "目录", body=[P(t, link=n) for n, t in enumerate(CONTENTS, 3)],
+              animations=[title_wipe,
+                          # the pause of 0.25 s before the 2nd to 4th entries lies on all four here
+                          Effect("body", "飞入", "自左侧", start="after", duration=500, delay=250, by_paragraph=True)]),
+        Slide("两栏内容", "水资源概况", body=OVERVIEW, body_size=22,
+              pictures=[Picture("地球之水.jpg", into="right", style="柔化边缘矩形")], shapes=[back],
+              animations=[title_wipe, Effect("body", "擦除", "自左侧", start="after", duration=750, by_paragraph=True),
+                          Effect("picture:地球之水.jpg", "形状", "放大", start="with", duration=2000), back_in]),
+        Slide("标题和内容", "我国水资源现状", body=CHINA, body_size=20,
+              pictures=[Picture("干涸的土地.jpg", (6172200, 3733800, 2590800, 1727200), style="柔化边缘矩形")],
+              shapes=[back],
+              animations=[title_wipe, Effect("body", "浮入", "上浮", start="after", duration=750, by_paragraph=True),
+                          Effect("picture:干涸的土地.jpg", "劈裂", "中央向左右展开", start="with", duration=1500),
+                          Effect("picture:干涸的土地.jpg", "脉冲", start="after", delay=500), back_in]),
+        Slide("标题和内容", "节约用水措施", shapes=[back],
+              diagrams=[Diagram("基本块列表", tuple(MEASURES), box=(685800, 1524000, 7772400, 3886200),
+                                style="强烈效果", colors="彩色 - 强调文字颜色")],
+              animations=[title_wipe, Effect("diagram", "弹跳", start="after", duration=1000), back_in]),
+        Slide("两栏内容", "节水从我做起", body=AT_HOME, body_size=20,
+              pictures=[Picture("节约用水.jpg", into="right", style="柔化边缘矩形")], shapes=[back],
+              animations=[title_wipe, Effect("picture:节约用水.jpg", "翻转式由远及近", start="with", duration=1250),
+                          Effect("body", "飞入", "自左侧", start="after", duration=500, by_paragraph=True), back_in]),
+        Slide("仅标题", CLOSING,
+              shapes=[Shape("textbox", (457200, text_top, 8229600, 914400), WATER_DAYS, key="textbox", size=24,
+                            name="文本框 世界水日")],
+              pictures=[Picture("水滴.jpg", drop_box)],
+              animations=[Effect("title", "缩放", "幻灯片中心", start="after", duration=1000),
+                          Effect("picture:水滴.jpg", "淡出", start="after"),
+                          Fall("picture:水滴.jpg", "直线", "下", start="after", duration=2000,
+                               length=(text_top - drop_box[1] - drop_box[3]) / H),
+                          Effect("textbox", "擦除", "自左侧", start="after", duration=1500)]),
+    ]
+    for s in slides:
+        s.transition = ripple
+    return Presentation("水资源利用与节水", WAVES, slides, show=Show("在展台浏览", loop=True, use_timings=True))
+
+
+@case(1)
+def water(material, answer):
+    material.add("YSWG.pptx", start_file("YSWG"))
+    material.add("水资源利用与节水.docx", water_document())
+    for name in ("碧水.jpg", "地球之水.jpg", "干涸的土地.jpg", "节约用水.jpg", "水滴.jpg", "背景音乐.mp3"):
+        material.add(name)
+    answer.add("YSWG.pptx", water_answer())
+    answer.add("说明.txt", NOTE_1)
+
+
+NOTE_1 = """本实例的答案文件：YSWG.pptx（演示文稿的标题为“水资源利用与节水”）
+题目要求以原文件名保存，单击“保存”按钮后文件名仍为YSWG.pptx。
+
+第（2）步要求的“波形”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“碧波”主题（幻灯片底部的蓝色波浪）来体现这一步的效果；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“波形”主题。
+
+答案文件由本软件的生成程序写出，以下几项设置该程序还不能写入文件，答案与按步骤操作的结果略有不同：
+  第二张幻灯片：目录文字动画的0.25秒延迟，答案中四项目录都有，按步骤操作时只有第二至第四项有；
+  第四张幻灯片：内容占位符保持原来的宽度，图片放在文字下方的右侧，按步骤操作时占位符缩窄到三分之二左右，图片在其右侧；
+  第五张幻灯片：SmartArt图形的“弹跳”动画作为一个对象播放，按步骤操作时“序列”为“逐个”，四个形状依次弹出。
+背景音乐（背景音乐.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
+"""

@@ -1,0 +1,112 @@
+"""Case 2, 认识沙尘暴: a kiosk presentation on sandstorms for an environment bureau's
+exhibition on World Environment Day."""
+from api import Diagram, Document, Effect, P, Para, Picture, Presentation, Shape, Show, Slide, Sound, Table, Transition, case
+from content.case1 import MUSIC_MS, start_file
+from content.looks import DUNES
+
+SUBTITLE = ["防治沙尘　保护家园", "市环境保护局宣传教育中心"]
+CONTENTS = ["什么是沙尘暴", "沙尘暴的成因", "沙尘暴的危害", "沙尘暴天气的防护", "沙尘暴的防治"]
+DEFINITION = ["沙尘暴是沙暴和尘暴的总称，是指强风把地面大量沙尘物质吹起并卷入空中，使空气特别混浊，水平能见度小于1千米的严重风沙天气现象。",
+              "我国的沙尘暴多发生在春季，主要影响西北和华北地区，有时还会波及长江中下游地区。"]
+CAUSES = ("大风", "沙尘源", "不稳定的空气")
+CAUSES_TEXT = ["强劲的大风、裸露疏松的地表和不稳定的空气同时具备，便会形成沙尘暴。",
+               "过度放牧、滥垦滥伐和不合理地利用水资源破坏了地表植被，加剧了沙尘暴的发生。"]
+HARM = (("危害方面", "具体表现"),
+        ("交通运输", "能见度降低，航班延误或取消，交通事故增多"),
+        ("农牧业生产", "刮走肥沃的表土，掩埋农田和草场，造成牲畜死亡"),
+        ("人体健康", "沙尘颗粒进入呼吸道，诱发呼吸系统疾病，刺激眼睛和皮肤"),
+        ("生态环境", "加剧土地沙漠化，造成严重的大气污染"))
+PROTECTION = ["关好门窗，尽量减少外出", "外出时佩戴口罩和防风镜", "远离高大建筑物、广告牌和大树",
+              "驾车时减速慢行，打开雾灯", "回到室内及时清洗面部和口鼻"]
+PREVENTION = ("防治沙尘暴", ("植树造林", "退耕还林还草", "合理放牧", "加强监测预报"))
+
+
+def sandstorm_document():
+    """The bureau's notes: every text of the slides, with a little more on each point."""
+    return Document("沙尘暴资料", [
+        Para("认识沙尘暴", "标题"),
+        *SUBTITLE,
+        Para("什么是沙尘暴", "标题 1"), *DEFINITION,
+        "按照水平能见度，沙尘天气由轻到重分为浮尘、扬沙、沙尘暴、强沙尘暴和特强沙尘暴五个等级：扬沙时能见度在1千米至10千米之间，"
+        "沙尘暴时小于1千米，强沙尘暴时小于500米，特强沙尘暴时小于50米。",
+        Para("沙尘暴的成因", "标题 1"),
+        "形成沙尘暴的三个条件：", *CAUSES, *CAUSES_TEXT,
+        Para("沙尘暴的危害", "标题 1"),
+        *("%s：%s" % row for row in HARM[1:]),
+        Para("沙尘暴天气的防护", "标题 1"), *PROTECTION,
+        Para("沙尘暴的防治", "标题 1"),
+        "防治沙尘暴的主要措施：", *PREVENTION[1],
+        "我国自1978年起在西北、华北北部和东北西部建设“三北”防护林体系工程，并实施退耕还林还草、京津风沙源治理等工程，"
+        "植被覆盖逐步增加，沙尘天气的发生次数总体呈减少趋势。",
+    ])
+
+
+def sandstorm_answer():
+    title_wipe = Effect("title", "擦除", "自左侧", start="after")  # copied on by 动画刷
+    back = Shape("actionButtonBlank", (7391400, 5638800, 1371600, 457200), "返回目录", link=2, key="back", size=16,
+                 bold=True, name="动作按钮: 自定义 返回目录")
+    vortex = Transition("涡流", "自右侧", advance_after=15000, on_click=False)
+    slides = [
+        Slide("标题幻灯片", "认识沙尘暴", subtitle=SUBTITLE,
+              sounds=[Sound("背景音乐.mp3", start="across", loop=True, hide=True)],
+              animations=[Effect("title", "缩放", "对象中心", start="after", duration=1000),
+                          Effect("title", "脉冲", start="after", delay=250),
+                          Effect("subtitle", "浮入", "上浮", start="after", duration=1000, delay=500, by_paragraph=True),
+                          Effect("sound", "播放", start="after", duration=MUSIC_MS)]),
+        Slide("标题和内容", "目录", body=[P(t, link=n) for n, t in enumerate(CONTENTS, 3)],
+              animations=[Effect("title", "淡出", start="after"),
+                          Effect("body", "飞入", "自左侧", start="after", duration=500, by_paragraph=True),
+                          Effect("body", "加粗闪烁", start="after", duration=1000, delay=500)]),
+        Slide("两栏内容", "什么是沙尘暴", body=DEFINITION, body_size=20,
+              pictures=[Picture("沙尘暴1.jpg", into="right")], shapes=[back],
+              animations=[title_wipe, Effect("body", "浮入", "上浮", start="after", duration=1000, by_paragraph=True),
+                          Effect("picture:沙尘暴1.jpg", "形状", "放大", start="with", duration=2000),
+                          Effect("picture:沙尘暴1.jpg", "跷跷板", start="after", duration=1000)]),
+        Slide("标题和内容", "沙尘暴的成因", shapes=[
+            Shape("textbox", (457200, 4434840, 8229600, 457200), CAUSES_TEXT[0], key="text1", size=18, name="文本框 成因 1"),
+            Shape("textbox", (457200, 4937760, 8229600, 457200), CAUSES_TEXT[1], key="text2", size=18, name="文本框 成因 2"),
+            back],
+              diagrams=[Diagram("基本维恩图", CAUSES, box=(2286000, 1447800, 4572000, 2895600))],
+              animations=[title_wipe, Effect("diagram", "轮子", start="after", duration=1000),
+                          Effect("text1", "擦除", "自顶部", start="after", duration=1000),
+                          Effect("text2", "擦除", "自顶部", start="after", duration=1000)]),
+        Slide("标题和内容", "沙尘暴的危害", tables=[Table(HARM, box=(457200, 1600200, 8229600, 3429000))], shapes=[back],
+              animations=[title_wipe, Effect("table", "劈裂", "中央向左右展开", start="after", duration=1000),
+                          Effect("table", "脉冲", start="after")]),
+        Slide("两栏内容", "沙尘暴天气的防护", body=PROTECTION, body_size=22,
+              pictures=[Picture("沙尘暴2.jpg", into="right")], shapes=[back],
+              animations=[title_wipe, Effect("body", "飞入", "自左侧", start="after", duration=750, by_paragraph=True),
+                          Effect("picture:沙尘暴2.jpg", "翻转式由远及近", start="after", duration=1000)]),
+        Slide("标题和内容", "沙尘暴的防治", shapes=[back],
+              diagrams=[Diagram("基本射线图", (PREVENTION,), box=(1371600, 1524000, 6400800, 4023360),
+                                colors="彩色 - 强调文字颜色")],
+              animations=[title_wipe, Effect("diagram", "缩放", "对象中心", start="after", duration=750),
+                          Effect("diagram", "脉冲", start="after")]),
+    ]
+    for s in slides:
+        s.transition = vortex
+    return Presentation("认识沙尘暴", DUNES, slides, show=Show("在展台浏览", loop=True, use_timings=True))
+
+
+@case(2)
+def sandstorms(material, answer):
+    material.add("YSWG.pptx", start_file("YSWG"))
+    material.add("沙尘暴资料.docx", sandstorm_document())
+    for name in ("沙尘暴1.jpg", "沙尘暴2.jpg", "背景音乐.mp3"):
+        material.add(name)
+    answer.add("YSWG.pptx", sandstorm_answer())
+    answer.add("说明.txt", NOTE_2)
+
+
+NOTE_2 = """本实例的答案文件：YSWG.pptx（演示文稿的标题为“认识沙尘暴”）
+题目要求以原文件名保存，单击“保存”按钮后文件名仍为YSWG.pptx。
+
+第（2）步要求的“跋涉”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“大漠”主题（沙土色背景，底部有沙丘）来体现这一步的效果；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“跋涉”主题。
+
+答案文件由本软件的生成程序写出，以下几项设置该程序还不能写入文件，答案与按步骤操作的结果略有不同：
+  第四张幻灯片：SmartArt图形的“轮子”动画作为一个对象播放（按步骤操作时“逐个”出现，后两个圆形各延迟0.5秒）；SmartArt下方的两段文字在答案中是上下两个文本框，各有一个“擦除”动画，按步骤操作时是一个文本框中的两个段落，按段落擦除；
+  第五张幻灯片：表格两列等宽，按步骤操作时第一列拖窄；表格的“脉冲”动画只播放一次，按步骤操作时重复2次；
+  第六张幻灯片：防护措施飞入后没有变暗，按步骤操作时“动画播放后”变为灰色；
+  第七张幻灯片：SmartArt图形的“缩放”动画作为一个对象播放（按步骤操作时“逐个”出现，中间的圆形持续1.5秒）。
+背景音乐（背景音乐.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
+"""
