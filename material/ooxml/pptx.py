@@ -383,15 +383,16 @@ class Writer:
         for k, table in enumerate(slide.tables):
             spid = new_id(table.key)
             shapes.append(self._table(spid, table))
+        # A graphic goes in where the content placeholder was, before the shapes drawn on it.
+        for diagram in slide.diagrams:
+            spid = new_id(diagram.key)
+            self.diagram_count += 1
+            shapes.append(write_diagram(pkg, src, self.diagram_count, diagram, self.p.look.accents, spid))
         for shape in slide.shapes:
             spid = new_id(shape.key)
             if shape.text and shape.key:
                 text_shapes.add(shape.key)
             shapes.append(self._shape(src, spid, shape))
-        for diagram in slide.diagrams:
-            spid = new_id(diagram.key)
-            self.diagram_count += 1
-            shapes.append(write_diagram(pkg, src, self.diagram_count, diagram, self.p.look.accents, spid))
         media = []
         for sound in slide.sounds:
             spid = new_id(sound.key)

@@ -247,7 +247,7 @@ def _bullet_list():
             _text_node("parentText", "roundRect", "node1", ("self", ""), adj=((1, 0.1),)),
             IfChildren("下级", (
                 Node("childText", "tx", (("stBulletLvl", 1),), "rect", (), "alignAccFollowNode1", ("des", "node"),
-                     tuple(C(m, refType="primFontSz", refFor="par", fact=0.2) for m in ("tMarg", "bMarg")),
+                     tuple(C(m, refType="secFontSz", fact=0.2) for m in ("tMarg", "bMarg")),
                      (Rule("secFontSz", 5),), (("bulletEnabled", 1),)),)),
             Each("其后的间隔", "followSib", "sibTrans", (Node("spacer", "sp"),), cnt=1),
         )),))
