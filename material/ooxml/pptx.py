@@ -354,7 +354,10 @@ class Writer:
             paras = (P(slide.title, link=slide.title_link),) if slide.title else ()
             shapes.append(placeholder_sp(spid, "标题 %d" % (spid - 1), ph_xml("ctrTitle" if kind == "title" else "title", None),
                                          text_body(paras, self.links, src)))
-        right_taken = any(pc.into == "right" for pc in slide.pictures)
+        # In two columns, a graphic takes the placeholder of the half it stands in, if that one has no text.
+        halves = [d.box[0] + d.box[2] / 2 > SLIDE_W / 2 for d in slide.diagrams]
+        right_taken = any(pc.into == "right" for pc in slide.pictures) or (any(halves) and not slide.right)
+        left_taken = not all(halves) and not slide.body
         # A table or a SmartArt graphic inserted through the content placeholder takes its place.
         body_taken = any(pc.into == "body" for pc in slide.pictures) or bool(slide.tables) or bool(slide.diagrams)
         if kind == "title":
@@ -368,10 +371,11 @@ class Writer:
             shapes.append(placeholder_sp(spid, "内容占位符 %d" % (spid - 1), ph_xml("obj" if kind == "obj" else "body", 1),
                                          text_body(slide.body, self.links, src, size=slide.body_size)))
         elif kind == "twoObj":
-            spid = new_id("body")
-            text_shapes.add("body")
-            shapes.append(placeholder_sp(spid, "内容占位符 %d" % (spid - 1), ph_xml("half", 1),
-                                         text_body(slide.body, self.links, src, size=slide.body_size)))
+            if not left_taken:
+                spid = new_id("body")
+                text_shapes.add("body")
+                shapes.append(placeholder_sp(spid, "内容占位符 %d" % (spid - 1), ph_xml("half", 1),
+                                             text_body(slide.body, self.links, src, size=slide.body_size)))
             if not right_taken:
                 spid = new_id("right")
                 text_shapes.add("right")

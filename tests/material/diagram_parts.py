@@ -173,6 +173,16 @@ ENUMS = {  # (element, attribute): allowed values
     ("dgm:fillClrLst", "meth"): "span cycle repeat", ("dgm:linClrLst", "meth"): "span cycle repeat",
     ("dgm:txFillClrLst", "meth"): "span cycle repeat",
 }
+PARAM_VALUES = {  # the enumerated parameter values of the algorithms
+    "linDir": "fromL fromR fromT fromB", "secLinDir": "fromL fromR fromT fromB", "txDir": "fromT fromB",
+    "chAlign": "t b l r", "nodeVertAlign": "t mid b", "nodeHorzAlign": "l ctr r", "grDir": "tL tR bL bR",
+    "flowDir": "row col", "contDir": "revDir sameDir", "off": "ctr off", "bkpt": "endCnv bal fixed",
+    "ctrShpMap": "none fNode", "connRout": "stra bend curve longCurve", "dim": "1D 2D cust",
+    "begSty": "auto arr noArr", "endSty": "auto arr noArr", "pyraAcctPos": "bef aft",
+    "begPts": "auto bCtr ctr midL midR tCtr bL bR tL tR radial",
+    "endPts": "auto bCtr ctr midL midR tCtr bL bR tL tR radial",
+}
+PARAM_VALUES = {k: set(v.split()) for k, v in PARAM_VALUES.items()}
 ENUMS = {(q(e), a): set(v.split()) for (e, a), v in ENUMS.items()}
 MODEL = {q(k): v for k, v in MODEL.items()}
 REQUIRED = {q(k): v for k, v in REQUIRED.items()}
@@ -197,6 +207,9 @@ def check_order(element, root_tag, where, out):
         for (tag, name), allowed in ENUMS.items():
             if el.tag == tag and name in el.attrib and not set(el.attrib[name].split()) <= allowed:
                 out.append("%s: %s %s=%r" % (where, short(el.tag), name, el.attrib[name]))
+        if el.tag == q("dgm:param") and not set(el.get("val", "").split(",")) <= \
+                PARAM_VALUES.get(el.get("type"), set(el.get("val", "").split(","))):
+            out.append("%s: parameter %s=%r" % (where, el.get("type"), el.get("val")))
         if model is None:
             continue
         kind, spec = model
