@@ -173,10 +173,10 @@ def _shape(kind, adj):
     return '<dgm:shape type="%s">%s</dgm:shape>' % (kind, inner)
 
 
-def _pres_of(spec):
-    if not spec:
+def _pres_of(presented):
+    if not presented:
         return "<dgm:presOf/>"
-    axis, pt = spec
+    axis, pt = presented
     return '<dgm:presOf axis="%s"%s/>' % (axis, ' ptType="%s"' % pt if pt else "")
 
 
@@ -974,7 +974,7 @@ def _paras(placed):
     return [(q.text, q.level - top) for q in shows]
 
 
-def drawing_xml(placed, colours, style_name, frame):
+def drawing_xml(placed, colours, style_name):
     effect = _quick_style(style_name)[2]
     # One size for every first-level text, as the definition's equal font constraints ask.
     text_shapes = [(p, _paras(p)) for p in placed if _paras(p)]
@@ -1066,13 +1066,6 @@ def lay_out(diagram, seed="diagram"):
     return kind, model, root, all_pres, placed
 
 
-def shown_texts(diagram):
-    """The texts the drawing shows, shape by shape in drawing order, each shape's lines in
-    order: what a viewer that draws the cache must show."""
-    *_, placed = lay_out(diagram)
-    return [t for p in placed for t, _ in _paras(p)]
-
-
 def write_diagram(pkg, slide_part, number, diagram, accents, spid):
     """Adds the five parts of graphic `number` and returns the slide's graphic frame."""
     kind, model, root, all_pres, placed = lay_out(diagram, "%s/%d" % (slide_part, number))
@@ -1086,7 +1079,7 @@ def write_diagram(pkg, slide_part, number, diagram, accents, spid):
         "layout": layout_xml(kind),
         "style": style_xml(diagram.style),
         "colors": colours.xml(),
-        "drawing": drawing_xml(placed, colours, diagram.style, diagram.box),
+        "drawing": drawing_xml(placed, colours, diagram.style),
     }
     for part, xml in files.items():
         stem, ct, _ = PARTS[part]

@@ -212,24 +212,24 @@ def check_order(element, root_tag, where, out):
             out.append("%s: parameter %s=%r" % (where, el.get("type"), el.get("val")))
         if model is None:
             continue
-        kind, spec = model
+        kind, positions = model
         children = [c.tag for c in el]
         if kind == "choice":
-            bad = [short(c) for c in children if c not in spec]
+            bad = [short(c) for c in children if c not in positions]
             if bad:
                 out.append("%s: %s may not hold %s" % (where, short(el.tag), bad))
             continue
         pos, hit = 0, set()
         for c in children:
-            while pos < len(spec) and c not in spec[pos][0]:
+            while pos < len(positions) and c not in positions[pos][0]:
                 pos += 1
-            if pos == len(spec):
+            if pos == len(positions):
                 out.append("%s: %s holds %s out of order or not at all allowed (children %s)" % (
                     where, short(el.tag), short(c), [short(t) for t in children]))
                 break
             hit.add(pos)
         else:
-            missing = [spec[i][0] for i, (_, required) in enumerate(spec) if required and i not in hit]
+            missing = [positions[i][0] for i, (_, required) in enumerate(positions) if required and i not in hit]
             if missing:
                 out.append("%s: %s lacks %s" % (where, short(el.tag), [short(t[0]) for t in missing]))
 
