@@ -136,6 +136,8 @@ def slide_expectations(p):
             "hidden": s.hidden,
             "notes": s.notes,
             "tables": [len(t.rows) for t in s.tables],
+            # Each SmartArt graphic's texts in reading order: items, each followed by its sub-items.
+            "diagrams": [d.texts() for d in s.diagrams],
         })
     return {"slides": out, "show": p.show.kind, "loop": p.show.loop or p.show.kind == "在展台浏览",
             "custom_shows": [[name, list(n)] for name, n in p.custom_shows]}

@@ -2,7 +2,7 @@
 练习五) and each exercise's answer, the same presentation after every step of its task."""
 import dataclasses
 
-from api import (CM, Effect, P, Picture, Presentation, Printing, Shape, Show, Slide, SlidesPdf, Table,
+from api import (CM, Diagram, Effect, P, Picture, Presentation, Printing, Shape, Show, Slide, SlidesPdf, Table,
                  Transition, exercise)
 from content.looks import AFTER_RAIN, HARVEST, PLAIN, SLATE, VERMILION, WAVES
 
@@ -142,22 +142,17 @@ def objects(material, answer):
                                   color="C0504D", key="wordart", name="艺术字 美丽中国"),),
               pictures=(Picture("风景.jpg", into="body", height=10 * CM),)),
         Slide("标题和内容", "课程安排", tables=(Table((("", "", ""),) * 4, style="中度样式 4 - 强调 2"),)),
-        Slide("仅标题", "学习流程", shapes=(
-            Shape("roundRect", (685800, 2286000, 2057400, 1371600), "预习", size=28, name="流程 预习"),
-            Shape("rightArrow", (2857500, 2743200, 457200, 457200), fill="A5A5A5", name="流程 箭头 1"),
-            Shape("roundRect", (3429000, 2286000, 2057400, 1371600), "听课", size=28, name="流程 听课"),
-            Shape("rightArrow", (5600700, 2743200, 457200, 457200), fill="A5A5A5", name="流程 箭头 2"),
-            Shape("roundRect", (6172200, 2286000, 2057400, 1371600), "复习", size=28, name="流程 复习"),
-            Shape("roundRect", (3200400, 4343400, 2743200, 914400), "持之以恒", size=28, fill="ED7D31",
-                  key="persevere"),
-        )),
+        Slide("仅标题", "学习流程",
+              diagrams=(Diagram("基本流程", ("预习", "听课", "复习"), box=(685800, 1752600, 7772400, 2286000)),),
+              shapes=(Shape("roundRect", (3200400, 4343400, 2743200, 914400), "持之以恒", size=28, fill="ED7D31",
+                            key="persevere"),)),
     ]))
     answer.add("说明.txt", NOTE_441)
 
 
 NOTE_441 = """本练习的答案文件：演示文稿1.pptx（题目没有要求保存，答案按PowerPoint新建演示文稿的默认文件名保存）
 第3题的“风景.jpg”由学习者自备，答案中的风景图片是本软件绘制的插图，高度为10厘米。
-第5题的“基本流程”SmartArt图形在答案文件中用三个圆角矩形和两个箭头绘出，外观与该SmartArt图形相同；在PowerPoint中按步骤操作时，请通过“插入”→“SmartArt”插入真正的SmartArt图形。
+第5题的SmartArt图形在答案文件中是真正的SmartArt图形，三个形状依次为“预习”“听课”“复习”，以箭头相连；内置的“基本流程”版式不能随本软件分发，答案中图形的版式、颜色和样式是本软件按“基本流程”的排列自己编写的，版式名称为“水平流程（形状间以箭头相连）”。在PowerPoint中按步骤操作时，请在“选择SmartArt图形”对话框的“流程”类别中选择内置的“基本流程”。
 第4题插入的表格按步骤保持为空表格，表格样式为“中度样式 4 - 强调 2”。
 """
 

@@ -119,10 +119,11 @@ class _Ids:
         return self.n
 
 
-def timing_xml(effects, shape_ids, text_shapes, media=()):
+def timing_xml(effects, shape_ids, text_shapes, media=(), graphics=()):
     """effects: [Effect] in the order of the animation pane; shape_ids: key -> spid;
     text_shapes: keys of shapes with a text body (they get a build entry);
-    media: [(spid, loop, hide, across_slides)] of sounds that play from the first one."""
+    media: [(spid, loop, hide, across_slides)] of sounds that play from the first one;
+    graphics: keys of SmartArt graphics (built as one object)."""
     ids = _Ids()
     root_id = next(ids)
     seq_id = next(ids)
@@ -183,6 +184,8 @@ def timing_xml(effects, shape_ids, text_shapes, media=()):
                     grp_ids[key] = len(grp_ids)
                     if e.target in text_shapes:
                         builds.append((spid, grp_ids[key], "p" if e.by_paragraph else None))
+                    elif e.target in graphics:
+                        builds.append((spid, grp_ids[key], "graphic"))
                 pid, cls, sub = preset(e)
                 behaviours = EFFECTS[e.name][3](ids, tgt, e)
                 inner.append(
@@ -215,6 +218,7 @@ def timing_xml(effects, shape_ids, text_shapes, media=()):
     bld = ""
     if builds:
         bld = "<p:bldLst>%s</p:bldLst>" % "".join(
+            '<p:bldGraphic spid="%d" grpId="%d"><p:bldAsOne/></p:bldGraphic>' % (s, g) if b == "graphic" else
             '<p:bldP spid="%d" grpId="%d"%s/>' % (s, g, ' build="p"' if b else ' animBg="1"') for s, g, b in builds)
     return ('<p:timing><p:tnLst><p:par><p:cTn id="%d" dur="indefinite" restart="never" nodeType="tmRoot">'
             '<p:childTnLst>%s%s</p:childTnLst></p:cTn></p:par></p:tnLst>%s</p:timing>') % (root_id, main, audio, bld)

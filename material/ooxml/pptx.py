@@ -2,6 +2,7 @@
 from .animation import timing_xml
 from .model import CM, P, Solid
 from .package import R, R_MEDIA, XML_HEAD, Package, add_core, attr, text
+from .smartart import write_diagram
 from .theme import decoration_xml, fill_xml, theme_xml
 
 NS = ('xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main" '
@@ -154,6 +155,7 @@ class Writer:
         self.links = _Slides(self.pkg, len(presentation.slides))
         self.media_count = 0
         self.media_names = {}
+        self.diagram_count = 0
 
     # Media parts are shared: one part a file, however often it is used.
     def _media(self, source, name, kind):
@@ -352,8 +354,12 @@ class Writer:
             paras = (P(slide.title, link=slide.title_link),) if slide.title else ()
             shapes.append(placeholder_sp(spid, "标题 %d" % (spid - 1), ph_xml("ctrTitle" if kind == "title" else "title", None),
                                          text_body(paras, self.links, src)))
-        right_taken = any(pc.into == "right" for pc in slide.pictures)
-        body_taken = any(pc.into == "body" for pc in slide.pictures) or bool(slide.tables)
+        # In two columns, a graphic takes the placeholder of the half it stands in, if that one has no text.
+        halves = [d.box[0] + d.box[2] / 2 > SLIDE_W / 2 for d in slide.diagrams]
+        right_taken = any(pc.into == "right" for pc in slide.pictures) or (any(halves) and not slide.right)
+        left_taken = not all(halves) and not slide.body
+        # A table or a SmartArt graphic inserted through the content placeholder takes its place.
+        body_taken = any(pc.into == "body" for pc in slide.pictures) or bool(slide.tables) or bool(slide.diagrams)
         if kind == "title":
             spid = new_id("subtitle")
             text_shapes.add("subtitle")
@@ -365,10 +371,11 @@ class Writer:
             shapes.append(placeholder_sp(spid, "内容占位符 %d" % (spid - 1), ph_xml("obj" if kind == "obj" else "body", 1),
                                          text_body(slide.body, self.links, src, size=slide.body_size)))
         elif kind == "twoObj":
-            spid = new_id("body")
-            text_shapes.add("body")
-            shapes.append(placeholder_sp(spid, "内容占位符 %d" % (spid - 1), ph_xml("half", 1),
-                                         text_body(slide.body, self.links, src, size=slide.body_size)))
+            if not left_taken:
+                spid = new_id("body")
+                text_shapes.add("body")
+                shapes.append(placeholder_sp(spid, "内容占位符 %d" % (spid - 1), ph_xml("half", 1),
+                                             text_body(slide.body, self.links, src, size=slide.body_size)))
             if not right_taken:
                 spid = new_id("right")
                 text_shapes.add("right")
@@ -380,14 +387,16 @@ class Writer:
         for k, table in enumerate(slide.tables):
             spid = new_id(table.key)
             shapes.append(self._table(spid, table))
+        # A graphic goes in where the content placeholder was, before the shapes drawn on it.
+        for diagram in slide.diagrams:
+            spid = new_id(diagram.key)
+            self.diagram_count += 1
+            shapes.append(write_diagram(pkg, src, self.diagram_count, diagram, self.p.look.accents, spid))
         for shape in slide.shapes:
             spid = new_id(shape.key)
             if shape.text and shape.key:
                 text_shapes.add(shape.key)
             shapes.append(self._shape(src, spid, shape))
-        for diagram in slide.diagrams:
-            spid = new_id(diagram.key)
-            shapes.append(self._diagram(src, spid, diagram, new_id))
         media = []
         for sound in slide.sounds:
             spid = new_id(sound.key)
@@ -412,7 +421,7 @@ class Writer:
                 paras = {"body": slide.body, "right": slide.right, "subtitle": slide.subtitle}.get(e.target, ())
                 e = type(e)(**{**e.__dict__, "paragraphs": len(paras)})
             effects.append(e)
-        timing = timing_xml(effects, ids, text_shapes, media)
+        timing = timing_xml(effects, ids, text_shapes, media, graphics={d.key for d in slide.diagrams})
         xml = (XML_HEAD + '<p:sld %s%s><p:cSld>%s<p:spTree>%s%s</p:spTree></p:cSld>'
                '<p:clrMapOvr><a:masterClrMapping/></p:clrMapOvr>%s%s</p:sld>') % (
             NS, ' show="0"' if slide.hidden else "", bg, nv_group(), "".join(shapes),
@@ -490,33 +499,6 @@ class Writer:
                 '<a:fontRef idx="minor"><a:schemeClr val="lt1"/></a:fontRef></p:style>%s</p:sp>') % (
             spid, attr(name), link, emu_box(s.box), s.geometry, fill, line,
             text_body(body_paras, self.links, src, '<a:bodyPr rtlCol="0" anchor="ctr"/>', font=s.font))
-
-    def _diagram(self, src, spid, d, new_id):
-        """The graphic drawn as a group of shapes in its layout's arrangement."""
-        from .model import Shape
-        x, y, cx, cy = d.box
-        firsts = [i[0] if isinstance(i, tuple) else i for i in d.items]
-        seconds = [i[1] if isinstance(i, tuple) else () for i in d.items]
-        n = max(1, len(firsts))
-        parts = []
-        if "流程" in d.layout:
-            gap = cx // (4 * n)
-            w = (cx - gap * (n - 1)) // n
-            for k, text in enumerate(firsts):
-                left = x + k * (w + gap)
-                parts.append(Shape("roundRect", (left, y + cy // 4, w, cy // 2), "\n".join((text,) + tuple(seconds[k])), size=20))
-                if k + 1 < n:
-                    parts.append(Shape("rightArrow", (left + w + gap // 6, y + cy // 2 - gap // 3, gap * 2 // 3, gap * 2 // 3),
-                                       fill="A5A5A5"))
-        else:
-            gap = cy // (6 * n)
-            h = (cy - gap * (n - 1)) // n
-            for k, text in enumerate(firsts):
-                parts.append(Shape("roundRect", (x, y + k * (h + gap), cx, h), "\n".join((text,) + tuple(seconds[k])), size=20))
-        inner = "".join(self._shape(src, new_id(None), s) for s in parts)
-        return ('<p:grpSp><p:nvGrpSpPr><p:cNvPr id="%d" name=%s/><p:cNvGrpSpPr/><p:nvPr/></p:nvGrpSpPr><p:grpSpPr>'
-                '<a:xfrm><a:off x="%d" y="%d"/><a:ext cx="%d" cy="%d"/><a:chOff x="%d" y="%d"/><a:chExt cx="%d" cy="%d"/>'
-                '</a:xfrm></p:grpSpPr>%s</p:grpSp>') % (spid, attr(d.layout), x, y, cx, cy, x, y, cx, cy, inner)
 
     def _sound(self, src, spid, sound):
         target = self._media(src, sound.name, "media")

@@ -2,8 +2,9 @@
 """Opens every generated presentation and document in a real headless LibreOffice and
 checks what a learner would see, against the generator's own account of each file (its
 manifest): the files open; each presentation has its slides in order with their titles,
-the pictures and sounds the steps insert, the transitions, animations, hidden slides,
-notes and slide-show settings; documents hold their paragraphs; the other files are what
+the pictures and sounds the steps insert, SmartArt graphics with their texts, the
+transitions, animations, hidden slides, notes and slide-show settings; the parts of each
+SmartArt graphic against the schemas (diagram_parts.py); documents hold their paragraphs; the other files are what
 their names say. One office process for all files; one line a kind of claim.
 
     check_in_office.py MANIFEST MATERIAL_ROOT"""
@@ -16,6 +17,7 @@ import tempfile
 import time
 import zipfile
 
+import diagram_parts
 import uno
 from com.sun.star.beans import PropertyValue
 from com.sun.star.connection import NoConnectException
@@ -78,6 +80,20 @@ def title_of(page):
     return ""
 
 
+def diagram_texts(shape):
+    """The lines of text of an imported SmartArt graphic, shape by shape in drawing order."""
+    if shape.getShapeType() == "com.sun.star.drawing.GroupShape":
+        return [t for i in range(shape.getCount()) for t in diagram_texts(shape.getByIndex(i))]
+    return [line for line in shape.getString().splitlines() if line.strip()]
+
+
+def is_diagram(shape):
+    """A group that LibreOffice took for a SmartArt graphic: it keeps the graphic's data model."""
+    if shape.getShapeType() != "com.sun.star.drawing.GroupShape":
+        return False
+    return any(p.Name == "OOXData" and p.Value is not None for p in shape.InteropGrabBag)
+
+
 def effect_nodes(node):
     """The effects of a slide's animation tree: the nodes that carry a preset class."""
     found = 0
@@ -111,6 +127,9 @@ def check_presentation(doc, path, entry, claims):
         media = [s for s in shapes(page) if s.getShapeType().endswith("MediaShape")]
         claims.check("sounds embedded", len(media) == len(slide["sounds"]),
                      "%s: %d sounds, expected %s" % (where, len(media), slide["sounds"]))
+        diagrams = [diagram_texts(s) for s in shapes(page) if is_diagram(s)]
+        claims.check("SmartArt graphics with all their texts", diagrams == slide["diagrams"],
+                     "%s: %s, expected %s" % (where, diagrams, slide["diagrams"]))
         tables = [s for s in shapes(page) if "TableShape" in s.getShapeType()]
         claims.check("tables with their rows", [t.Model.Rows.getCount() for t in tables] == slide["tables"],
                      "%s: tables %s" % (where, kinds))
@@ -139,6 +158,12 @@ def check_presentation(doc, path, entry, claims):
     kind = {"演讲者放映": "<p:present/>", "观众自行浏览": "<p:browse/>", "在展台浏览": "<p:kiosk/>"}[entry["show"]]
     claims.check("slide-show settings", show.IsEndless == entry["loop"] and kind in props,
                  "%s: endless %s, %s" % (name, show.IsEndless, props))
+    with zipfile.ZipFile(path) as z:
+        found = diagram_parts.problems(z)
+    for kind, claim in (("order", "SmartArt parts in the schemas' element order"),
+                        ("relations", "SmartArt parts related and typed"),
+                        ("model", "SmartArt data models whole, shape ids unique")):
+        claims.check(claim, not found[kind], "%s: %s" % (name, "; ".join(found[kind][:5])))
     customs = doc.getCustomPresentations()
     claims.check("custom shows", sorted(customs.getElementNames()) == sorted(c[0] for c in entry["custom_shows"]) and
                  all(customs.getByName(c[0]).getCount() == len(c[1]) for c in entry["custom_shows"]),
