@@ -90,3 +90,37 @@ FORSYTHIA = Look(
     title_decorations=(Decoration((0, 5715000, W, 1143000), Solid("F7E08A"), "path",
                                   ((0, 40000), (30000, 20000), (60000, 35000), (100000, 10000), (100000, 100000),
                                    (0, 100000)), alpha=60),))
+
+# --- Looks of cases 7 to 9 -------------------------------------------------------------
+
+# Sand and sage: low dunes at the foot of each slide under a band of green, for the
+# desertification case (our own look for the step that applies 跋涉).
+OASIS = Look(
+    name="绿洲", dark1="3B2F20", light1="FFFFFF", dark2="6B4A22", light2="F6EEDC",
+    accents=("B7803A", "5E8C31", "3F7F7A", "C96A3C", "8AA94E", "9C7A4E"),
+    hlink="2E7D6B", fol_hlink="7A5C3A", major_ea="黑体", minor_ea="微软雅黑",
+    background=Solid("FDF9F0"), title_color="6B4A22",
+    decorations=(Decoration((0, 0, W, 114300), Solid("5E8C31")),
+                 Decoration((0, 114300, W, 38100), Solid("B7803A")),
+                 Decoration((0, H - 571500, W, 571500), Solid("EAD7AF"), "path",
+                            ((0, 70000), (18000, 40000), (36000, 55000), (55000, 20000), (75000, 45000),
+                             (90000, 30000), (100000, 45000), (100000, 100000), (0, 100000)), alpha=70)),
+    title_decorations=(Decoration((0, H - 1600200, W, 1600200), Solid("E3C992"), "path",
+                                  ((0, 55000), (20000, 30000), (42000, 45000), (62000, 12000), (82000, 35000),
+                                   (100000, 20000), (100000, 100000), (0, 100000)), alpha=75),
+                       Decoration((0, H - 685800, W, 685800), Solid("5E8C31"), "path",
+                                  ((0, 60000), (25000, 35000), (50000, 55000), (75000, 30000), (100000, 50000),
+                                   (100000, 100000), (0, 100000)), alpha=85)))
+
+# Fire red and safety orange on white, a red band down the left: for the fire-safety
+# training (our own look for the step that applies 奥斯汀).
+EMBER = Look(
+    name="丹焰", dark1="262626", light1="FFFFFF", dark2="7A1C10", light2="FCEFE6",
+    accents=("D2381C", "F08A24", "2E7D4F", "2F5D8C", "E8B830", "7F7F7F"),
+    hlink="B8321A", fol_hlink="7A4B94", major_ea="黑体", minor_ea="微软雅黑",
+    background=Solid("FFFFFF"), title_color="B42A14",
+    decorations=(Decoration((0, 0, 190500, H), Solid("D2381C")),
+                 Decoration((190500, 0, 57150, H), Solid("F08A24")),
+                 Decoration((457200, 1447800, 8229600, 19050), Solid("F08A24"))),
+    title_decorations=(Decoration((0, H - 1371600, W, 1371600), Solid("D2381C")),
+                       Decoration((0, H - 1447800, W, 76200), Solid("F08A24"))))

@@ -94,6 +94,22 @@ def is_diagram(shape):
     return any(p.Name == "OOXData" and p.Value is not None for p in shape.InteropGrabBag)
 
 
+GRAPHICS = ("com.sun.star.drawing.GraphicObjectShape", "com.sun.star.presentation.GraphicObjectShape")
+
+
+def is_picture(shape):
+    """A picture as LibreOffice reads it: a graphic object, or, for a picture in a shape
+    other than a rectangle (the 映像圆角矩形 style), a custom shape filled with it."""
+    kind = shape.getShapeType()
+    return kind in GRAPHICS or (kind == "com.sun.star.drawing.CustomShape" and shape.FillStyle.value == "BITMAP")
+
+
+def embedded(picture):
+    if picture.getShapeType() in GRAPHICS:
+        return picture.Graphic is not None and not picture.Graphic.Linked
+    return picture.FillBitmap is not None  # a fill is read from the package, never linked
+
+
 def effect_nodes(node):
     """The effects of a slide's animation tree: the nodes that carry a preset class."""
     found = 0
@@ -118,11 +134,9 @@ def check_presentation(doc, path, entry, claims):
         page = pages.getByIndex(i)
         where = "%s slide %d" % (name, i + 1)
         kinds = [s.getShapeType() for s in shapes(page)]
-        graphics = [s for s in shapes(page) if s.getShapeType() in ("com.sun.star.drawing.GraphicObjectShape",
-                                                                    "com.sun.star.presentation.GraphicObjectShape")]
+        graphics = [s for s in shapes(page) if is_picture(s)]
         # Embedded, not linked: the picture's own bytes are in the file.
-        claims.check("pictures embedded", len(graphics) == len(slide["pictures"]) and
-                     all(g.Graphic is not None and not g.Graphic.Linked for g in graphics),
+        claims.check("pictures embedded", len(graphics) == len(slide["pictures"]) and all(embedded(g) for g in graphics),
                      "%s: %d pictures, expected %s" % (where, len(graphics), slide["pictures"]))
         media = [s for s in shapes(page) if s.getShapeType().endswith("MediaShape")]
         claims.check("sounds embedded", len(media) == len(slide["sounds"]),

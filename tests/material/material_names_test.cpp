@@ -25,6 +25,9 @@ const std::vector<int> kCasesWithMaterial = {
     1,
     2,
     3,
+    7,
+    8,
+    9,
 };
 
 struct Work {

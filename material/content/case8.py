@@ -1,0 +1,109 @@
+"""实例8: 荒漠化防治, the presentation an environmental volunteer shows in the community —
+what desertification is, its causes, how a straw checkerboard holds the sand, the main
+measures of control and what everyone can do; the answer after the six steps."""
+from api import Diagram, Effect, P, Picture, Presentation, Slide, Transition, case
+from content.looks import OASIS, PLAIN
+from pictures import PICTURES
+
+PICTURES.update({"荒漠化土地.jpg": ("荒漠化土地.svg", 1200, 800)})
+
+CONTENT_BOX = (457200, 1600200, 8229600, 4525963)  # where the converted text stood
+FOOTER = "防沙治沙，人人有责"
+
+WHAT = [
+    "荒漠化是干旱、半干旱和亚湿润干旱地区的土地退化",
+    "由气候变化和人类活动等多种因素共同造成",
+    "表现为土地沙化、盐渍化、水土流失和植被退化",
+    "每年6月17日是“世界防治荒漠化与干旱日”",
+]
+
+CAUSES = [
+    "自然因素：气候干旱，降水少而蒸发强",
+    "自然因素：大风日数多，地表沙物质丰富",
+    "人为因素：过度放牧，草场退化",
+    "人为因素：过度开垦、乱砍滥伐，破坏植被",
+    "人为因素：水资源利用不当，下游断流、土地盐碱化",
+]
+
+# The straw checkerboard: each step with how it is done.
+CHECKERBOARD = (
+    ("划定方格", ("按1米×1米放线",)),
+    ("铺放麦草", ("沿线铺上麦草或稻草",)),
+    ("压草入沙", ("用平头锹把草压入沙中",)),
+    ("培沙扶正", ("草头露出地面10～20厘米",)),
+)
+
+MEASURES = [
+    "工程措施：设置草方格沙障，固定流动沙丘",
+    "生物措施：种植梭梭、柠条、沙柳等耐旱植物，营造防风固沙林",
+    "管理措施：退耕还林还草，禁牧休牧，合理利用水资源",
+    "三北防护林工程自1978年启动，塞罕坝、库布其等地由沙变绿",
+]
+
+OUR_PART = [
+    "节约用水，爱护草原和树木",
+    "不采挖发菜、甘草等野生植物",
+    "积极参加义务植树活动",
+    "少用一次性木制品，践行绿色生活",
+    "宣传防沙治沙知识，影响身边的人",
+]
+
+
+def checkerboard_text():
+    out = []
+    for step, (how,) in CHECKERBOARD:
+        out += [P(step), P(how, 1)]
+    return out
+
+
+def desert_control():
+    """荒漠化防治.pptx as the volunteer starts from: six slides of text."""
+    return Presentation("荒漠化防治", PLAIN, [
+        Slide("标题幻灯片", "荒漠化防治", subtitle=["防沙治沙　守护绿色家园", "社区环保宣传"]),
+        Slide("标题和内容", "认识荒漠化", body=WHAT),
+        Slide("标题和内容", "荒漠化的成因", body=CAUSES),
+        Slide("标题和内容", "草方格沙障的做法", body=checkerboard_text()),
+        Slide("标题和内容", "防治荒漠化的主要措施", body=MEASURES),
+        Slide("标题和内容", "我们能做什么", body=OUR_PART),
+    ])
+
+
+def finished():
+    # 1: our own look stands for the built-in 跋涉 theme.
+    p = desert_control()
+    p.look = OASIS
+    title, what, causes, checkerboard = p.slides[:4]
+    # 2: two columns, the picture on the right; the text shrinks to the narrower column as
+    # the placeholder's autofit makes it.
+    what.layout, what.body_size = "两栏内容", 24
+    what.pictures = (Picture("荒漠化土地.jpg", into="right"),)
+    # 3: the steps as a basic process, colourful, in the moderate effect.
+    checkerboard.body = ()
+    checkerboard.diagrams = (Diagram("基本流程", CHECKERBOARD, box=CONTENT_BOX, style="中等效果",
+                                     colors="彩色 - 强调文字颜色"),)
+    # 4: the causes wiped in from the left, a paragraph a click; the process fades in by
+    # itself after the previous animation, in one second.
+    causes.animations = (Effect("body", "擦除", "自左侧", by_paragraph=True),)
+    checkerboard.animations = (Effect("diagram", "淡出", start="after", duration=1000),)
+    # 5: blinds on every slide; the footer on all but the title slide.
+    for s in p.slides:
+        s.transition = Transition("百叶窗")
+        if s is not title:
+            s.footer = FOOTER
+    return p
+
+
+@case(8)
+def desertification(material, answer):
+    material.add("荒漠化防治.pptx", desert_control())
+    material.add("荒漠化土地.jpg")
+    answer.add("荒漠化防治.pptx", finished())
+    answer.add("说明.txt", NOTE)
+
+
+NOTE = """本实例的答案文件：荒漠化防治.pptx（以原文件名保存的演示文稿）
+第1题要求的“跋涉”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“绿洲”主题（沙黄与草绿）来体现“为整个演示文稿应用主题”这一步；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“跋涉”主题。
+第1题还要把幻灯片大小设为“全屏显示(16:9)”：答案文件的幻灯片仍为“全屏显示(4:3)”，没有体现这一设置；在PowerPoint中按步骤操作时，请在“页面设置”对话框中选择“全屏显示(16:9)”。
+第4题SmartArt图形“淡出”动画的效果选项为“逐个”：答案文件中的图形作为一个对象整体淡出（上一动画之后开始，持续1秒），没有体现“逐个”；在PowerPoint中按步骤操作时，请在“效果选项”的“序列”下选择“逐个”，四个形状将依次淡出。
+第5题的页脚“防沙治沙，人人有责”显示在第2～6张幻灯片上，标题幻灯片中不显示。
+"""
