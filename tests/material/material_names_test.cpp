@@ -23,6 +23,7 @@ const fs::path kGenerated = PPT_MATERIAL_ROOT;
 // list when its content module in material/content/ lands.
 const std::vector<int> kCasesWithMaterial = {
     4,
+    5,
 };
 
 struct Work {
