@@ -58,3 +58,13 @@ HARVEST = Look(
 # Sky blue fading through pale blue to a faint morning pink, top to bottom: the background
 # of the step that picks the preset gradient "雨后初晴".
 AFTER_RAIN = Gradient(((0, "5E9EFF"), (39, "85C2FF"), (70, "C4D6EB"), (100, "FFEBFA")), 90)
+
+# ---- cases 4 to 6 ------------------------------------------------------------------
+# 图解: the theme file of case 6. A .thmx of ours carries the colour and font schemes,
+# so the look is those alone on white: what a presentation gets from applying the file.
+# Strong red, amber and blue for charts and SmartArt, dark slate for the text.
+ILLUSTRATED = Look(
+    name="图解", dark1="1F2D3D", light1="FFFFFF", dark2="B03A2E", light2="F4F6F7",
+    accents=("D9412F", "F39C12", "2E86C1", "27AE60", "8E44AD", "16A085"),
+    hlink="2471A3", fol_hlink="7D3C98", major_latin="Arial", major_ea="黑体", minor_latin="Arial",
+    minor_ea="微软雅黑", background=Solid("FFFFFF"))

@@ -24,6 +24,7 @@ const fs::path kGenerated = PPT_MATERIAL_ROOT;
 const std::vector<int> kCasesWithMaterial = {
     4,
     5,
+    6,
 };
 
 struct Work {
