@@ -124,3 +124,12 @@ EMBER = Look(
                  Decoration((457200, 1447800, 8229600, 19050), Solid("F08A24"))),
     title_decorations=(Decoration((0, H - 1371600, W, 1371600), Solid("D2381C")),
                        Decoration((0, H - 1447800, W, 76200), Solid("F08A24"))))
+# ---- cases 4 to 6 ------------------------------------------------------------------
+# 图解: the theme file of case 6. A .thmx of ours carries the colour and font schemes,
+# so the look is those alone on white: what a presentation gets from applying the file.
+# Strong red, amber and blue for charts and SmartArt, dark slate for the text.
+ILLUSTRATED = Look(
+    name="图解", dark1="1F2D3D", light1="FFFFFF", dark2="B03A2E", light2="F4F6F7",
+    accents=("D9412F", "F39C12", "2E86C1", "27AE60", "8E44AD", "16A085"),
+    hlink="2471A3", fol_hlink="7D3C98", major_latin="Arial", major_ea="黑体", minor_latin="Arial",
+    minor_ea="微软雅黑", background=Solid("FFFFFF"))

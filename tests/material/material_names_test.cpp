@@ -19,16 +19,9 @@ namespace fs = std::filesystem;
 
 const fs::path kGenerated = PPT_MATERIAL_ROOT;
 
-// The cases whose material and answers the build generates so far; a case joins this
-// list when its content module in material/content/ lands.
-const std::vector<int> kCasesWithMaterial = {
-    1,
-    2,
-    3,
-    7,
-    8,
-    9,
-};
+// The cases whose texts the trainer holds, each with the material and answer its
+// steps name.
+constexpr int kCasesWithContent = 9;
 
 struct Work {
     std::string name;  // "练习421", "实例1"
@@ -52,7 +45,7 @@ std::vector<Work> works() {
         out.push_back({"练习" + key, joined({&e.task, &e.steps}), kGenerated / "素材" / "技能练习" / key,
                        kGenerated / "答案" / "技能练习" / key, hasPracticeAnswerFolder(key)});
     }
-    for (int n : kCasesWithMaterial) {
+    for (int n = 1; n <= kCasesWithContent; ++n) {
         std::string text;
         if (n <= 5) {
             const cases::SectionCase* c[] = {&cases::case1Content(), &cases::case2Content(), &cases::case3Content(),

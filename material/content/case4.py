@@ -1,0 +1,205 @@
+"""实例4: a poetry lesson on Li Bai's “望庐山瀑布” — the master with a background picture,
+five slides with pictures and a SmartArt list, links and “返回目录” buttons, an animation
+on every object, one transition for all slides, and the show saved as .ppsx as well."""
+import dataclasses
+
+from api import CM, Diagram, Document, Effect, P, Para, Picture, PictureFill, Presentation, Shape, Show, Slide, \
+    Transition, case
+from content.looks import PLAIN
+from ooxml import animation
+from pictures import PICTURES
+
+PICTURES.update({
+    "瀑布背景.jpg": ("瀑布背景.svg", 1200, 900),  # 4:3, to fill a slide's background
+    "李白.jpg": ("李白.svg", 1200, 900),
+    "庐山瀑布.jpg": ("庐山瀑布.svg", 1000, 1000),
+})
+
+
+# ---- effects the steps of cases 4 and 5 use beyond the exercises' -----------------
+# Rows as in animation.EFFECTS: the preset the program stores and the behaviours it
+# plays. A row another module has already given is kept, so that two cases sharing an
+# effect never disagree about it.
+
+def _keyframes(ids, tgt, attr, frames, dur, delay=0):
+    """An animation of one property through (time in 1000ths of a percent, value) frames."""
+    tavs = "".join('<p:tav tm="%d"><p:val><p:strVal val="%s"/></p:val></p:tav>' % f for f in frames)
+    return ('<p:anim calcmode="lin" valueType="num"><p:cBhvr additive="base"><p:cTn id="%d" dur="%d" fill="hold">'
+            '<p:stCondLst><p:cond delay="%d"/></p:stCondLst></p:cTn>%s<p:attrNameLst><p:attrName>%s</p:attrName>'
+            '</p:attrNameLst></p:cBhvr><p:tavLst>%s</p:tavLst></p:anim>') % (next(ids), dur, delay, tgt, attr, tavs)
+
+
+def _circle_in(ids, tgt, e):  # 形状 (圆) and 圆形扩展: a circle opening from the centre
+    shrink = e.option.startswith("缩小")
+    return animation._set_visible(ids, tgt) + animation._filter(
+        ids, tgt, "circle(in)" if shrink else "circle(out)", e.duration)
+
+
+def _bounce(ids, tgt, e):
+    return (animation._set_visible(ids, tgt) + animation._filter(ids, tgt, "fade", e.duration // 4) +
+            _keyframes(ids, tgt, "ppt_x", ((0, "#ppt_x-0.25"), (100000, "#ppt_x")), e.duration) +
+            _keyframes(ids, tgt, "ppt_y", ((0, "#ppt_y-0.25"), (50000, "#ppt_y"), (65000, "#ppt_y-0.08"),
+                                           (80000, "#ppt_y"), (90000, "#ppt_y-0.02"), (100000, "#ppt_y")), e.duration))
+
+
+def _swivel(ids, tgt, e):
+    return (animation._set_visible(ids, tgt) + animation._filter(ids, tgt, "fade", e.duration) +
+            _keyframes(ids, tgt, "ppt_w", ((0, "0"), (25000, "#ppt_w"), (50000, "0"), (75000, "#ppt_w"),
+                                           (100000, "#ppt_w")), e.duration))
+
+
+def _random_bars(ids, tgt, e):
+    return animation._set_visible(ids, tgt) + animation._filter(
+        ids, tgt, "randombar(vertical)" if e.option == "垂直" else "randombar(horizontal)", e.duration)
+
+
+def _pulse(ids, tgt, e):
+    return ('<p:animScale><p:cBhvr><p:cTn id="%d" dur="%d" autoRev="1" fill="hold"/>%s</p:cBhvr>'
+            '<p:by x="105000" y="105000"/></p:animScale>') % (next(ids), e.duration // 2, tgt)
+
+
+def _colour_pulse(ids, tgt, e):
+    return ('<p:animClr clrSpc="hsl" dir="cw"><p:cBhvr override="childStyle"><p:cTn id="%d" dur="%d" autoRev="1" '
+            'fill="hold"/>%s<p:attrNameLst><p:attrName>style.color</p:attrName></p:attrNameLst></p:cBhvr>'
+            '<p:to><a:schemeClr val="accent2"/></p:to></p:animClr>') % (next(ids), e.duration // 2, tgt)
+
+
+def _grow(ids, tgt, e):  # 放大/缩小 at its own setting, 150 %
+    return ('<p:animScale><p:cBhvr><p:cTn id="%d" dur="%d" fill="hold"/>%s</p:cBhvr>'
+            '<p:by x="150000" y="150000"/></p:animScale>') % (next(ids), e.duration, tgt)
+
+
+def _teeter(ids, tgt, e):
+    quarter = e.duration // 4
+    return "".join('<p:animRot by="%d"><p:cBhvr><p:cTn id="%d" dur="%d" fill="hold"><p:stCondLst><p:cond delay="%d"/>'
+                   '</p:stCondLst></p:cTn>%s<p:attrNameLst><p:attrName>r</p:attrName></p:attrNameLst></p:cBhvr>'
+                   '</p:animRot>' % (by, next(ids), quarter, k * quarter, tgt)
+                   for k, by in enumerate((240000, -480000, 480000, -240000)))
+
+
+for _name, _row in {
+    "形状": (6, "entr", lambda o: 16 if o.startswith("缩小") else 32, _circle_in),  # 放大, 圆 by default
+    "圆形扩展": (6, "entr", lambda o: 16 if o.startswith("缩小") else 32, _circle_in),
+    "弹跳": (26, "entr", lambda o: 0, _bounce),
+    "旋转": (19, "entr", lambda o: 10, _swivel),
+    "随机线条": (14, "entr", lambda o: 5 if o == "垂直" else 10, _random_bars),
+    "脉冲": (26, "emph", lambda o: 0, _pulse),
+    "彩色脉冲": (27, "emph", lambda o: 0, _colour_pulse),
+    "放大/缩小": (6, "emph", lambda o: 0, _grow),
+    "跷跷板": (32, "emph", lambda o: 0, _teeter),
+}.items():
+    animation.EFFECTS.setdefault(_name, _row)
+
+
+# ---- the lesson --------------------------------------------------------------------
+
+POEM = ("日照香炉生紫烟，", "遥看瀑布挂前川。", "飞流直下三千尺，", "疑是银河落九天。")
+AUTHOR = "李白（701—762），字太白，号青莲居士，唐代伟大的浪漫主义诗人，被后人誉为“诗仙”，与杜甫并称“李杜”。"
+READINGS = (
+    "“生”字：化静为动，写出香炉峰紫烟缭绕、冉冉升腾的景象。",
+    "“挂”字：化动为静，写出远望瀑布如白练高悬于山川之间的壮观。",
+    "夸张与比喻：“三千尺”极言山高水急，“银河落九天”写出瀑布磅礴的气势。",
+)
+
+
+def lesson_notes():
+    """望庐山瀑布.docx: the poem, its author, when it was written, what its words mean, how it reads."""
+    return Document("望庐山瀑布", [
+        Para("望庐山瀑布", "标题"),
+        Para("诗歌原文", "标题 1"),
+        "望庐山瀑布　　唐·李白",
+        *POEM,
+        Para("作者简介", "标题 1"),
+        AUTHOR,
+        "李白祖籍陇西成纪，少年时代在蜀中度过，二十多岁出蜀漫游，足迹遍及大半个中国。天宝初年曾供奉翰林，不久离开长安，"
+        "继续漫游各地。他的诗想象丰富、气势奔放、语言清新自然，代表作有《蜀道难》《将进酒》《静夜思》《早发白帝城》等，"
+        "有《李太白集》传世。",
+        Para("写作背景", "标题 1"),
+        "庐山在今江西省九江市，以雄、奇、险、秀闻名，香炉峰是庐山的一座山峰，因形似香炉、常有云雾缭绕而得名。"
+        "李白写有两首《望庐山瀑布》，一首是五言古诗，另一首就是这首七言绝句。一般认为这首诗是李白青年时期出蜀漫游、"
+        "初游庐山时所作。",
+        Para("词语注释", "标题 1"),
+        "香炉：指庐山香炉峰。",
+        "紫烟：日光照射下，山间的云雾水汽呈现紫色，远看像升腾的紫色烟雾。",
+        "挂前川：瀑布像一条白练，高挂在山前的河流之上。川，河流。",
+        "三千尺：形容瀑布极长，是夸张的说法。",
+        "九天：古人认为天有九重，九天指天的最高处。",
+        Para("诗句赏析", "标题 1"),
+        *READINGS,
+        "全诗先写香炉峰在阳光下的远景，再写瀑布高挂的全貌，最后以奇特的想象作结，虚实结合，"
+        "充分体现了李白诗歌雄奇奔放、想象丰富的浪漫主义风格。",
+        Para("教学建议", "标题 1"),
+        "先请学生朗读全诗，说说眼前浮现的画面；再抓住“生”“挂”“落”等动词体会诗人的想象；最后配合瀑布图片背诵全诗。",
+    ])
+
+
+# The master after step (1): the background picture behind every slide, the titles in
+# 华文行楷 and deep blue, the text in 楷体.
+LESSON = dataclasses.replace(PLAIN, title_color="002060", minor_latin="楷体", minor_ea="楷体")
+BACK = (7543800, 5943600, 1143000, 381000)  # the “返回目录” button, bottom right above the slide number
+FOOTER = "古诗词鉴赏"
+
+
+def back_button():
+    return Shape("actionButtonBlank", BACK, "返回目录", link=2, size=14, key="back", name="动作按钮: 自定义 返回目录")
+
+
+def finished():
+    wipe_down = Transition("擦除", "自顶部", duration=1500)
+    return Presentation("望庐山瀑布", LESSON, [
+        Slide("标题幻灯片", "望庐山瀑布", subtitle=["唐·李白"], transition=wipe_down, animations=(
+            Effect("title", "缩放", "对象中心", start="after", duration=1000),
+            Effect("subtitle", "浮入", "上浮", start="after", duration=1000, delay=500),
+            Effect("title", "脉冲", start="after"),
+        )),
+        Slide("标题和内容", "目录", body=[P("作者简介", link=3), P("诗歌原文", link=4), P("诗句赏析", link=5)],
+              footer=FOOTER, slide_number=True, transition=wipe_down, animations=(
+                  Effect("title", "擦除", "自左侧", start="after"),
+                  Effect("body", "飞入", "自右侧", start="after", by_paragraph=True),
+              )),
+        Slide("两栏内容", "作者简介", body=[AUTHOR], pictures=(Picture("李白.jpg", into="right"),),
+              shapes=(back_button(),), footer=FOOTER, slide_number=True, transition=wipe_down, animations=(
+                  Effect("title", "淡出", start="after"),
+                  Effect("body", "擦除", "自顶部", start="after", duration=1500),
+                  Effect("picture:李白.jpg", "圆形扩展", start="with", duration=1500),
+                  Effect("picture:李白.jpg", "跷跷板", start="after", duration=1000),
+              )),
+        Slide("两栏内容", "诗歌原文", body=list(POEM), body_size=32, pictures=(Picture("庐山瀑布.jpg", into="right"),),
+              shapes=(back_button(),), footer=FOOTER, slide_number=True, transition=wipe_down, animations=(
+                  Effect("title", "浮入", start="after", duration=1000),
+                  Effect("picture:庐山瀑布.jpg", "擦除", "自顶部", start="after", duration=2000),
+                  Effect("body", "淡出", start="after", duration=2000, by_paragraph=True),
+              )),
+        Slide("标题和内容", "诗句赏析", diagrams=(Diagram("垂直项目符号列表", READINGS),),
+              shapes=(back_button(),), footer=FOOTER, slide_number=True, transition=wipe_down, animations=(
+                  Effect("title", "劈裂", "中央向左右展开", start="after"),
+                  Effect("back", "出现", start="with"),
+                  # 序列 “逐个”: one item of the graphic at each click.
+                  Effect("diagram", "飞入", "自左侧", start="click", duration=1000, by_paragraph=True),
+              )),
+    ], show=Show("演讲者放映", use_timings=False), master_background=PictureFill("瀑布背景.jpg"),
+        master_title_font="华文行楷")
+
+
+@case(4)
+def poetry_lesson(material, answer):
+    material.add("YSWG.pptx", Presentation("YSWG", PLAIN, [Slide("标题幻灯片")]))
+    material.add("望庐山瀑布.docx", lesson_notes())
+    material.add("瀑布背景.jpg")
+    material.add("李白.jpg")
+    material.add("庐山瀑布.jpg")
+    done = finished()
+    answer.add("YSWG.pptx", done)
+    answer.add("YSWG.ppsx", done)
+    answer.add("说明.txt", NOTE)
+
+
+NOTE = """本实例的答案文件：
+  YSWG.pptx —— 完成全部步骤后的演示文稿。题目要求以原文件名保存：第（7）步单击“保存”按钮，演示文稿即保存为YSWG.pptx，“望庐山瀑布”是它在文档属性中的标题；
+  YSWG.ppsx —— 第（8）步转换成的PowerPoint放映文件，双击即开始放映。
+下面几项设置本软件生成的答案文件中没有，请以步骤为准：
+  第（1）步母版背景图片60%的透明度（答案中背景图片的透明度为0%）；
+  第（2）步取消的诗句项目符号（答案中四句诗前仍有项目符号）；
+  第（4）步第四张幻灯片中诗句“按字母”逐字显现（字母之间延迟20%），以及后两句诗的“加粗展示”强调效果（答案中四句诗只按段落逐句淡出）。
+第五张幻灯片的SmartArt图形在答案中由一组形状绘出，文字与“垂直项目符号列表”相同；它的“飞入”动画作为一个整体播放，“逐个”出现的效果请在PowerPoint中的SmartArt图形上设置。
+"""

@@ -1,0 +1,125 @@
+"""实例5: the launch of 青穹X1, a phone of an invented company — a black master with the
+company's emblem, a launch picture behind the title slide, a SmartArt list and a table of
+specifications, everything animated to play by itself, and a looping kiosk show."""
+import dataclasses
+
+from api import Diagram, Document, Effect, P, Para, Picture, PictureFill, Presentation, Show, Slide, Solid, Table, \
+    Transition, case
+from content import case4  # noqa: F401  (registers the effects 脉冲, 弹跳, 旋转, … that this case shares)
+from content.looks import PLAIN
+from ooxml.pptx import TRANSITIONS
+from pictures import PICTURES
+
+PICTURES.update({
+    "青穹标志.png": ("青穹标志.svg", 400, 400),
+    "发布会背景.jpg": ("发布会背景.svg", 1200, 900),  # 4:3, to fill the title slide
+    "青穹X1外观.jpg": ("青穹X1外观.svg", 1000, 1000),
+})
+
+# 立方体 (华丽型), a 2010 transition: the slide turns away on a cube's face.
+TRANSITIONS.setdefault("立方体", ("prism", True, {"": ' dir="l"', "自右侧": ' dir="l"', "自左侧": ' dir="r"',
+                                               "自顶部": ' dir="d"', "自底部": ' dir="u"'}))
+
+COMPANY = "青穹移动通讯有限公司"
+LOOKS = ("6.7英寸超窄边框曲面屏，机身厚度仅7.9毫米", "星空黑、冰川蓝、晨雾白三种配色可选")
+CAMERAS = ("5000万像素主摄", "1200万像素超广角", "AI夜景拍摄")
+SPECS = (("处理器", "八核5G旗舰芯片"), ("运行内存", "12GB"), ("电池容量", "5000mAh"), ("快充功率", "67W有线快充"))
+
+
+def launch_notes():
+    """青穹X1发布资料.docx: what marketing hands over — the phone's looks, cameras and specifications."""
+    return Document("青穹X1发布资料", [
+        Para("青穹X1发布资料", "标题"),
+        "说明：青穹移动通讯有限公司和“青穹X1”手机均为本练习虚构，文中的参数仅供制作演示文稿练习使用。",
+        Para("公司简介", "标题 1"),
+        COMPANY + "是一家专注于智能手机研发的科技企业，坚持“让好科技触手可及”的理念，"
+                  "此次发布的青穹X1是公司新一代旗舰手机。",
+        Para("产品亮点", "标题 1"),
+        "外观设计：轻薄机身与曲面屏幕，三种配色。",
+        "影像系统：双摄组合加AI算法，白天夜晚都能拍得清楚。",
+        "性能与续航：旗舰芯片与大容量电池，快充省心。",
+        Para("产品外观", "标题 1"),
+        *LOOKS,
+        "中框采用铝合金材质，后盖为磨砂玻璃，握持舒适、不易留下指纹，整机重约190克。",
+        Para("影像系统", "标题 1"),
+        *CAMERAS,
+        "主摄支持光学防抖，运动中拍摄也能保持画面稳定；超广角镜头视角达120°，适合拍摄风景和建筑；"
+        "AI夜景模式连续拍摄多帧画面合成，在弱光环境下照片依然明亮清晰。前置3200万像素自拍镜头。",
+        Para("性能参数", "标题 1"),
+        *("%s：%s" % row for row in SPECS),
+        "存储容量：256GB或512GB。使用67W有线快充，约40分钟即可充满电池。",
+        Para("上市信息", "标题 1"),
+        "发布会结束后即开启预约，首批产品在各地专卖店和官方商城同步发售。",
+    ])
+
+
+# The presentation the learner opens: plain white, with a bright blue for links that
+# still reads once the master turns black.
+START = dataclasses.replace(PLAIN, name="素白", hlink="3A9BEA", fol_hlink="A57FE8")
+# The master after step (1): black behind every slide, titles and text in white 微软雅黑.
+LAUNCH = dataclasses.replace(START, major_latin="微软雅黑", major_ea="微软雅黑", minor_latin="微软雅黑",
+                             minor_ea="微软雅黑", title_color="FFFFFF", body_color="FFFFFF")
+# The emblem at the top right of every slide but the title slide.
+EMBLEM = Picture("青穹标志.png", (8382000, 152400, 609600, 609600))
+
+
+def finished():
+    cube = Transition("立方体", "自右侧", advance_after=8000, on_click=False)
+    return Presentation("青穹X1新品发布会", LAUNCH, [
+        Slide("标题幻灯片", "青穹X1新品发布会", subtitle=[P(COMPANY, color="FFFFFF")],
+              background=PictureFill("发布会背景.jpg"), transition=cube, animations=(
+                  Effect("title", "弹跳", start="after", duration=1500),
+                  Effect("subtitle", "淡出", start="after", delay=500),
+                  Effect("title", "彩色脉冲", start="after"),
+              )),
+        Slide("标题和内容", "产品亮点", body=[P("外观设计", link=3), P("影像系统", link=4), P("性能与续航", link=5)],
+              pictures=(EMBLEM,), transition=cube, animations=(
+                  Effect("title", "飞入", "自左侧", start="after"),
+                  Effect("body", "浮入", start="after", duration=1000, by_paragraph=True),
+              )),
+        Slide("两栏内容", "外观设计", body=list(LOOKS), pictures=(EMBLEM, Picture("青穹X1外观.jpg", into="right")),
+              transition=cube, animations=(
+                  Effect("title", "飞入", "自左侧", start="after"),  # copied with the animation painter
+                  Effect("body", "擦除", "自左侧", start="after", by_paragraph=True),
+                  Effect("picture:青穹X1外观.jpg", "旋转", start="with", duration=1000),
+                  Effect("picture:青穹X1外观.jpg", "放大/缩小", start="after", duration=2000, delay=500),
+              )),
+        Slide("标题和内容", "影像系统", pictures=(EMBLEM,), diagrams=(Diagram("基本块列表", CAMERAS),),
+              transition=cube, animations=(
+                  Effect("title", "缩放", start="after"),
+                  # 形状 (放大, 圆), 序列 “逐个”; the delay is the first shape's.
+                  Effect("diagram", "形状", start="after", duration=1000, delay=500, by_paragraph=True),
+              )),
+        Slide("标题和内容", "性能与续航", pictures=(EMBLEM,), tables=(Table((("项目", "参数"),) + SPECS),),
+              transition=cube, animations=(
+                  Effect("title", "劈裂", "中央向左右展开", start="after"),
+                  Effect("table", "随机线条", "水平", start="after", duration=1000),
+                  Effect("table", "脉冲", start="after", delay=1000),
+              )),
+    ], show=Show("在展台浏览", loop=True, use_timings=True), master_background=Solid("000000"),
+        master_title_font="微软雅黑")
+
+
+@case(5)
+def phone_launch(material, answer):
+    material.add("YSWG.pptx", Presentation("YSWG", START, [Slide("标题幻灯片")]))
+    material.add("青穹X1发布资料.docx", launch_notes())
+    material.add("青穹标志.png")
+    material.add("发布会背景.jpg")
+    material.add("青穹X1外观.jpg")
+    done = finished()
+    answer.add("YSWG.pptx", done)
+    answer.add("YSWG.ppsx", done)
+    answer.add("说明.txt", NOTE)
+
+
+NOTE = """本实例的答案文件：
+  YSWG.pptx —— 完成全部步骤后的演示文稿。题目要求以原文件名保存：第（7）步单击“保存”按钮，演示文稿即保存为YSWG.pptx，“青穹X1新品发布会”是它在文档属性中的标题；
+  YSWG.ppsx —— 第（8）步转换成的PowerPoint放映文件，双击即以展台方式循环放映。
+青穹移动通讯有限公司、青穹X1手机和它的各项参数都是为本练习虚构的。
+下面两项在答案文件中的做法与步骤不同，放映时看到的效果相同：
+  第（1）步插入母版的公司标志，答案文件放在第2～5张幻灯片右上角的同一位置；
+  标题幻灯片版式的背景图片“发布会背景.jpg”和白色的副标题，答案文件设在第1张幻灯片上。
+母版标题的加粗和标题幻灯片版式中54磅的标题字号，本软件生成的答案文件中没有，请以步骤为准。
+第四张幻灯片的SmartArt图形在答案中由一组形状绘出，文字与“基本块列表”相同；它的“形状”动画作为一个整体播放，“逐个”出现的效果请在PowerPoint中的SmartArt图形上设置。
+"""
