@@ -5,9 +5,7 @@ import dataclasses
 
 from api import Diagram, Document, Effect, P, Para, Picture, PictureFill, Presentation, Show, Slide, Solid, Table, \
     Transition, case
-from content import case4  # noqa: F401  (registers the effects 脉冲, 弹跳, 旋转, … that this case shares)
 from content.looks import PLAIN
-from ooxml.pptx import TRANSITIONS
 from pictures import PICTURES
 
 PICTURES.update({
@@ -15,10 +13,6 @@ PICTURES.update({
     "发布会背景.jpg": ("发布会背景.svg", 1200, 900),  # 4:3, to fill the title slide
     "青穹X1外观.jpg": ("青穹X1外观.svg", 1000, 1000),
 })
-
-# 立方体 (华丽型), a 2010 transition: the slide turns away on a cube's face.
-TRANSITIONS.setdefault("立方体", ("prism", True, {"": ' dir="l"', "自右侧": ' dir="l"', "自左侧": ' dir="r"',
-                                               "自顶部": ' dir="d"', "自底部": ' dir="u"'}))
 
 COMPANY = "青穹移动通讯有限公司"
 LOOKS = ("6.7英寸超窄边框曲面屏，机身厚度仅7.9毫米", "星空黑、冰川蓝、晨雾白三种配色可选")
