@@ -104,8 +104,9 @@ def water_answer():
                           Effect("sound", "播放", start="after", duration=MUSIC_MS)]),
         Slide("标题和内容", "目录", body=[P(t, link=n) for n, t in enumerate(CONTENTS, 3)],
               animations=[title_wipe,
-                          # the pause of 0.25 s before the 2nd to 4th entries lies on all four here
-                          Effect("body", "飞入", "自左侧", start="after", duration=500, delay=250, by_paragraph=True)]),
+                          # a pause of 0.25 s before each of the 2nd to 4th entries
+                          Effect("body", "飞入", "自左侧", start="after", duration=500, by_paragraph=True,
+                                 delays=(0, 250, 250, 250))]),
         Slide("两栏内容", "水资源概况", body=OVERVIEW, body_size=22,
               pictures=[Picture("地球之水.jpg", into="right", style="柔化边缘矩形")], shapes=[back],
               animations=[title_wipe, Effect("body", "擦除", "自左侧", start="after", duration=750, by_paragraph=True),
@@ -119,7 +120,8 @@ def water_answer():
         Slide("标题和内容", "节约用水措施", shapes=[back],
               diagrams=[Diagram("基本块列表", tuple(MEASURES), box=(685800, 1524000, 7772400, 3886200),
                                 style="强烈效果", colors="彩色 - 强调文字颜色")],
-              animations=[title_wipe, Effect("diagram", "弹跳", start="after", duration=1000), back_in]),
+              animations=[title_wipe, Effect("diagram", "弹跳", start="after", duration=1000, by_paragraph=True),  # 逐个
+                          back_in]),
         Slide("两栏内容", "节水从我做起", body=AT_HOME, body_size=20,
               pictures=[Picture("节约用水.jpg", into="right", style="柔化边缘矩形")], shapes=[back],
               animations=[title_wipe, Effect("picture:节约用水.jpg", "翻转式由远及近", start="with", duration=1250),
@@ -155,8 +157,6 @@ NOTE_1 = """本实例的答案文件：YSWG.pptx（演示文稿的标题为“�
 第（2）步要求的“波形”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“碧波”主题（幻灯片底部的蓝色波浪）来体现这一步的效果；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“波形”主题。
 
 答案文件由本软件的生成程序写出，以下几项设置该程序还不能写入文件，答案与按步骤操作的结果略有不同：
-  第二张幻灯片：目录文字动画的0.25秒延迟，答案中四项目录都有，按步骤操作时只有第二至第四项有；
-  第四张幻灯片：内容占位符保持原来的宽度，图片放在文字下方的右侧，按步骤操作时占位符缩窄到三分之二左右，图片在其右侧；
-  第五张幻灯片：SmartArt图形的“弹跳”动画作为一个对象播放，按步骤操作时“序列”为“逐个”，四个形状依次弹出。
+  第四张幻灯片：内容占位符保持原来的宽度，图片放在文字下方的右侧，按步骤操作时占位符缩窄到三分之二左右，图片在其右侧。
 背景音乐（背景音乐.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
 """

@@ -92,7 +92,9 @@ def finished():
               shapes=(back_button(),), footer=FOOTER, slide_number=True, transition=wipe_down, animations=(
                   Effect("title", "浮入", start="after", duration=1000),
                   Effect("picture:庐山瀑布.jpg", "擦除", "自顶部", start="after", duration=2000),
-                  Effect("body", "淡出", start="after", duration=2000, by_paragraph=True),
+                  # line by line, each letter by letter 20% of the duration after the one before
+                  Effect("body", "淡出", start="after", duration=2000, by_paragraph=True, by_letter=20),
+                  Effect("body", "加粗展示", start="after", only=(2, 3)),  # the last two lines
               )),
         Slide("标题和内容", "诗句赏析", diagrams=(Diagram("垂直项目符号列表", READINGS),),
               shapes=(back_button(),), footer=FOOTER, slide_number=True, transition=wipe_down, animations=(
@@ -123,7 +125,6 @@ NOTE = """本实例的答案文件：
   YSWG.ppsx —— 第（8）步转换成的PowerPoint放映文件，双击即开始放映。
 下面几项设置本软件生成的答案文件中没有，请以步骤为准：
   第（1）步母版背景图片60%的透明度（答案中背景图片的透明度为0%）；
-  第（2）步取消的诗句项目符号（答案中四句诗前仍有项目符号）；
-  第（4）步第四张幻灯片中诗句“按字母”逐字显现（字母之间延迟20%），以及后两句诗的“加粗展示”强调效果（答案中四句诗只按段落逐句淡出）。
-第五张幻灯片的SmartArt图形在答案中由一组形状绘出，文字与“垂直项目符号列表”相同；它的“飞入”动画作为一个整体播放，“逐个”出现的效果请在PowerPoint中的SmartArt图形上设置。
+  第（2）步取消的诗句项目符号（答案中四句诗前仍有项目符号）。
+第五张幻灯片的SmartArt图形是可以编辑的SmartArt图形，它的“飞入”动画的序列为“逐个”，放映时每单击一次飞入一项赏析内容。内置的“垂直项目符号列表”版式不能随本软件分发，答案中图形的版式是本软件按它的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“垂直项目符号列表”。
 """
