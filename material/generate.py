@@ -21,11 +21,13 @@ sys.path.insert(0, str(HERE))
 
 import api  # noqa: E402
 import audio  # noqa: E402
+from ooxml.animation import slide_steps  # noqa: E402
 from ooxml.docx import Document, write_document  # noqa: E402
 from ooxml.model import Presentation, PictureFill  # noqa: E402
 from ooxml.pdf import write_pdf  # noqa: E402
-from ooxml.pptx import write_presentation  # noqa: E402
+from ooxml.pptx import slide_texts, write_presentation  # noqa: E402
 from ooxml.slide_svg import slide_svg  # noqa: E402
+from ooxml.smartart import build_order  # noqa: E402
 from ooxml.theme import Look, write_thmx  # noqa: E402
 from pictures import PICTURES  # noqa: E402
 from sounds import SOUNDS  # noqa: E402
@@ -118,9 +120,19 @@ class Resources:
         return None, None, w, h
 
 
+INSTANT = {"出现"}  # effects that take no time, whatever their duration says
+
+
+def step_expectation(step):
+    e = step.effect
+    return {"start": step.start, "delay": step.delay, "duration": 0 if e.name in INSTANT else step.duration,
+            "repeat": max(1, e.repeat), "by_letter": e.by_letter, "after": e.after}
+
+
 def slide_expectations(p):
     out = []
     for s in p.slides:
+        steps = slide_steps(s.animations, slide_texts(s), {d.key: build_order(d) for d in s.diagrams})
         out.append({
             "layout": s.layout,
             "title": s.title,
@@ -130,9 +142,10 @@ def slide_expectations(p):
             "transition_sound": s.transition.sound if s.transition else "",
             "advance_after": s.transition.advance_after if s.transition else 0,
             "animations": [{"target": e.target, "name": e.name, "start": e.start} for e in s.animations],
-            # A build by paragraph is one effect a paragraph, as the animation pane lists it.
-            "effects": sum(max(1, len({"body": s.body, "right": s.right, "subtitle": s.subtitle}.get(e.target, ())))
-                           if e.by_paragraph else 1 for e in s.animations),
+            # A build by paragraph or shape by shape is one effect a step, as the expanded
+            # animation pane lists them; each with its timing and options.
+            "effects": len(steps),
+            "steps": [step_expectation(st) for st in steps],
             "hidden": s.hidden,
             "notes": s.notes,
             "tables": [len(t.rows) for t in s.tables],

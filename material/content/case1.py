@@ -1,13 +1,9 @@
 """Case 1, 水资源利用与节水: a kiosk presentation on water and saving it, for a science
-museum's touch screen. Also the pieces cases 1 to 3 share: the effects their steps use
-beyond the exercises', their pictures, and the background music of cases 1 and 2."""
-from dataclasses import dataclass
-
+museum's touch screen. Also the pieces cases 1 to 3 share: their pictures and the
+background music of cases 1 and 2."""
 import audio
 from api import CM, Diagram, Document, Effect, P, Para, Picture, Presentation, Shape, Show, Slide, Sound, Transition, case
 from content.looks import PLAIN, WAVES
-from ooxml import animation
-from ooxml.pptx import TRANSITIONS
 from pictures import PICTURES
 from sounds import SOUNDS
 
@@ -43,95 +39,6 @@ def length_ms(melody, beat):
 
 
 MUSIC_MS = length_ms(MUSIC_MELODY, MUSIC_BEAT)
-
-
-# ---- effects the cases' steps use beyond the exercises' ---------------------------
-# One row each, as in animation.EFFECTS: the preset the program stores and the
-# behaviours it plays (near enough for a reader that plays them itself).
-
-@dataclass(frozen=True)
-class Fall(Effect):
-    """The motion path 直线 (下): the object moves down by `length`, a fraction of the slide's height."""
-    length: float = 0.25
-
-
-def _shape_in(ids, tgt, e):
-    return animation._set_visible(ids, tgt) + animation._filter(
-        ids, tgt, "circle(in)" if e.option.startswith("缩小") else "circle(out)", e.duration)
-
-
-def _wheel(ids, tgt, e):
-    return animation._set_visible(ids, tgt) + animation._filter(ids, tgt, "wheel(1)", e.duration)
-
-
-def _bounce(ids, tgt, e):
-    return (animation._set_visible(ids, tgt) + animation._filter(ids, tgt, "fade", e.duration // 4) +
-            animation._anim(ids, tgt, "ppt_y", "#ppt_y-.25", "#ppt_y", e.duration, ' decel="100000"'))
-
-
-def _rotation(ids, tgt, frm, dur):
-    return ('<p:anim calcmode="lin" valueType="num"><p:cBhvr><p:cTn id="%d" dur="%d" fill="hold"/>%s'
-            '<p:attrNameLst><p:attrName>style.rotation</p:attrName></p:attrNameLst></p:cBhvr><p:tavLst>'
-            '<p:tav tm="0"><p:val><p:fltVal val="%d"/></p:val></p:tav>'
-            '<p:tav tm="100000"><p:val><p:fltVal val="0"/></p:val></p:tav></p:tavLst></p:anim>') % (next(ids), dur, tgt, frm)
-
-
-def _grow_turn(ids, tgt, e):
-    return (animation._set_visible(ids, tgt) + animation._anim(ids, tgt, "ppt_w", "0", "#ppt_w", e.duration) +
-            animation._anim(ids, tgt, "ppt_h", "0", "#ppt_h", e.duration) + _rotation(ids, tgt, 90, e.duration) +
-            animation._filter(ids, tgt, "fade", e.duration))
-
-
-def _swivel(ids, tgt, e):
-    return (animation._set_visible(ids, tgt) + animation._anim(ids, tgt, "ppt_w", "0", "#ppt_w", e.duration) +
-            animation._filter(ids, tgt, "fade", e.duration))
-
-
-def _pulse(ids, tgt, e):
-    return ('<p:animScale><p:cBhvr><p:cTn id="%d" dur="%d" autoRev="1" fill="hold"/>%s</p:cBhvr>'
-            '<p:by x="105000" y="105000"/></p:animScale>') % (next(ids), e.duration // 2, tgt)
-
-
-def _teeter(ids, tgt, e):
-    quarter = e.duration // 4
-    return "".join('<p:animRot by="%d"><p:cBhvr><p:cTn id="%d" dur="%d" fill="hold"><p:stCondLst><p:cond delay="%d"/>'
-                   '</p:stCondLst></p:cTn>%s<p:attrNameLst><p:attrName>r</p:attrName></p:attrNameLst></p:cBhvr></p:animRot>'
-                   % (by, next(ids), quarter, k * quarter, tgt)
-                   for k, by in enumerate((240000, -480000, 480000, -240000)))
-
-
-def _wave(ids, tgt, e):
-    return animation._anim(ids, tgt, "ppt_y", "#ppt_y", "#ppt_y-.03", e.duration // 2).replace(
-        'fill="hold"', 'autoRev="1" fill="hold"', 1)
-
-
-def _bold_flash(ids, tgt, e):
-    return ('<p:set><p:cBhvr override="childStyle"><p:cTn id="%d" dur="%d" fill="remove"/>%s<p:attrNameLst>'
-            '<p:attrName>style.fontWeight</p:attrName></p:attrNameLst></p:cBhvr><p:to><p:strVal val="bold"/></p:to>'
-            '</p:set>') % (next(ids), e.duration, tgt)
-
-
-def _line_down(ids, tgt, e):
-    return ('<p:animMotion origin="layout" path="M 0 0 L 0 %.4f E" pathEditMode="relative" ptsTypes="AA"><p:cBhvr>'
-            '<p:cTn id="%d" dur="%d" fill="hold"/>%s<p:attrNameLst><p:attrName>ppt_x</p:attrName>'
-            '<p:attrName>ppt_y</p:attrName></p:attrNameLst></p:cBhvr></p:animMotion>') % (
-        getattr(e, "length", 0.25), next(ids), e.duration, tgt)
-
-
-animation.EFFECTS.update({
-    "形状": (6, "entr", lambda o: 16 if o.startswith("缩小") else 32, _shape_in),  # 放大/缩小, 圆
-    "轮子": (21, "entr", lambda o: 1, _wheel),
-    "弹跳": (26, "entr", lambda o: 0, _bounce),
-    "翻转式由远及近": (31, "entr", lambda o: 0, _grow_turn),
-    "旋转": (19, "entr", lambda o: 10, _swivel),
-    "加粗闪烁": (10, "emph", lambda o: 0, _bold_flash),
-    "脉冲": (26, "emph", lambda o: 0, _pulse),
-    "跷跷板": (32, "emph", lambda o: 0, _teeter),
-    "波浪形": (34, "emph", lambda o: 0, _wave),
-    "直线": (42, "path", lambda o: 0, _line_down),
-})
-# 涡流 moves towards the side it does not come from, as 推进 does.
-TRANSITIONS["涡流"][2].update({"自左侧": ' dir="r"', "自右侧": ' dir="l"', "自顶部": ' dir="d"', "自底部": ' dir="u"'})
 
 
 def start_file(title):
@@ -197,8 +104,9 @@ def water_answer():
                           Effect("sound", "播放", start="after", duration=MUSIC_MS)]),
         Slide("标题和内容", "目录", body=[P(t, link=n) for n, t in enumerate(CONTENTS, 3)],
               animations=[title_wipe,
-                          # the pause of 0.25 s before the 2nd to 4th entries lies on all four here
-                          Effect("body", "飞入", "自左侧", start="after", duration=500, delay=250, by_paragraph=True)]),
+                          # a pause of 0.25 s before each of the 2nd to 4th entries
+                          Effect("body", "飞入", "自左侧", start="after", duration=500, by_paragraph=True,
+                                 delays=(0, 250, 250, 250))]),
         Slide("两栏内容", "水资源概况", body=OVERVIEW, body_size=22,
               pictures=[Picture("地球之水.jpg", into="right", style="柔化边缘矩形")], shapes=[back],
               animations=[title_wipe, Effect("body", "擦除", "自左侧", start="after", duration=750, by_paragraph=True),
@@ -212,7 +120,8 @@ def water_answer():
         Slide("标题和内容", "节约用水措施", shapes=[back],
               diagrams=[Diagram("基本块列表", tuple(MEASURES), box=(685800, 1524000, 7772400, 3886200),
                                 style="强烈效果", colors="彩色 - 强调文字颜色")],
-              animations=[title_wipe, Effect("diagram", "弹跳", start="after", duration=1000), back_in]),
+              animations=[title_wipe, Effect("diagram", "弹跳", start="after", duration=1000, by_paragraph=True),  # 逐个
+                          back_in]),
         Slide("两栏内容", "节水从我做起", body=AT_HOME, body_size=20,
               pictures=[Picture("节约用水.jpg", into="right", style="柔化边缘矩形")], shapes=[back],
               animations=[title_wipe, Effect("picture:节约用水.jpg", "翻转式由远及近", start="with", duration=1250),
@@ -223,8 +132,8 @@ def water_answer():
               pictures=[Picture("水滴.jpg", drop_box)],
               animations=[Effect("title", "缩放", "幻灯片中心", start="after", duration=1000),
                           Effect("picture:水滴.jpg", "淡出", start="after"),
-                          Fall("picture:水滴.jpg", "直线", "下", start="after", duration=2000,
-                               length=(text_top - drop_box[1] - drop_box[3]) / H),
+                          Effect("picture:水滴.jpg", "直线", "下", start="after", duration=2000,
+                                 length=(text_top - drop_box[1] - drop_box[3]) / H),
                           Effect("textbox", "擦除", "自左侧", start="after", duration=1500)]),
     ]
     for s in slides:
@@ -248,8 +157,6 @@ NOTE_1 = """本实例的答案文件：YSWG.pptx（演示文稿的标题为“�
 第（2）步要求的“波形”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“碧波”主题（幻灯片底部的蓝色波浪）来体现这一步的效果；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“波形”主题。
 
 答案文件由本软件的生成程序写出，以下几项设置该程序还不能写入文件，答案与按步骤操作的结果略有不同：
-  第二张幻灯片：目录文字动画的0.25秒延迟，答案中四项目录都有，按步骤操作时只有第二至第四项有；
-  第四张幻灯片：内容占位符保持原来的宽度，图片放在文字下方的右侧，按步骤操作时占位符缩窄到三分之二左右，图片在其右侧；
-  第五张幻灯片：SmartArt图形的“弹跳”动画作为一个对象播放，按步骤操作时“序列”为“逐个”，四个形状依次弹出。
+  第四张幻灯片：内容占位符保持原来的宽度，图片放在文字下方的右侧，按步骤操作时占位符缩窄到三分之二左右，图片在其右侧。
 背景音乐（背景音乐.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
 """

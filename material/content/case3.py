@@ -91,7 +91,8 @@ def forsythia_answer():
               animations=[Effect("title", "飞入", "自顶部", start="after"),
                           Effect("table", "擦除", "自顶部", start="after", duration=2000, delay=500)]),
         Slide("标题和内容", "连翘的一年", diagrams=[Diagram("基本流程", YEAR, colors="彩色 - 强调文字颜色")],
-              animations=[faded_title, Effect("diagram", "擦除", "自左侧", start="after", duration=1000)]),
+              animations=[faded_title, Effect("diagram", "擦除", "自左侧", start="after", duration=1000,
+                                              by_paragraph=True)]),  # 逐个
         Slide("标题和内容", "生长习性与分布", body=HABITS, body_size=20,
               pictures=[Picture("连翘灌丛.jpg", (5943600, 3840480, 2743200, 1828800))],
               animations=[faded_title, Effect("body", "飞入", "自底部", start="click", by_paragraph=True),
@@ -132,7 +133,6 @@ NOTE_3 = """本实例的答案文件：
 
 答案文件由本软件的生成程序写出，以下几项设置该程序还不能写入文件，答案与按步骤操作的结果略有不同：
   第一张幻灯片：标题保持主题的字体和字号，按步骤操作时设置为“华文行楷”、54号；
-  第五张幻灯片：SmartArt图形的“擦除”动画作为一个对象播放，按步骤操作时“序列”为“逐个”，四个形状依次出现；
   第八张幻灯片：本软件的模板中没有“比较”版式，答案用“仅标题”版式和文本框排出同样的左右两栏：小标题“连翘”“迎春花”各是一个文本框，其下每一条文字是一个文本框，动画与按段落飞入的顺序相同（单击出现“连翘”一栏，再单击出现“迎春花”一栏）。
 背景音乐（春之声.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
 """

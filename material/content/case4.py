@@ -6,7 +6,6 @@ import dataclasses
 from api import CM, Diagram, Document, Effect, P, Para, Picture, PictureFill, Presentation, Shape, Show, Slide, \
     Transition, case
 from content.looks import PLAIN
-from ooxml import animation
 from pictures import PICTURES
 
 PICTURES.update({
@@ -14,81 +13,6 @@ PICTURES.update({
     "李白.jpg": ("李白.svg", 1200, 900),
     "庐山瀑布.jpg": ("庐山瀑布.svg", 1000, 1000),
 })
-
-
-# ---- effects the steps of cases 4 and 5 use beyond the exercises' -----------------
-# Rows as in animation.EFFECTS: the preset the program stores and the behaviours it
-# plays. A row another module has already given is kept, so that two cases sharing an
-# effect never disagree about it.
-
-def _keyframes(ids, tgt, attr, frames, dur, delay=0):
-    """An animation of one property through (time in 1000ths of a percent, value) frames."""
-    tavs = "".join('<p:tav tm="%d"><p:val><p:strVal val="%s"/></p:val></p:tav>' % f for f in frames)
-    return ('<p:anim calcmode="lin" valueType="num"><p:cBhvr additive="base"><p:cTn id="%d" dur="%d" fill="hold">'
-            '<p:stCondLst><p:cond delay="%d"/></p:stCondLst></p:cTn>%s<p:attrNameLst><p:attrName>%s</p:attrName>'
-            '</p:attrNameLst></p:cBhvr><p:tavLst>%s</p:tavLst></p:anim>') % (next(ids), dur, delay, tgt, attr, tavs)
-
-
-def _circle_in(ids, tgt, e):  # 形状 (圆) and 圆形扩展: a circle opening from the centre
-    shrink = e.option.startswith("缩小")
-    return animation._set_visible(ids, tgt) + animation._filter(
-        ids, tgt, "circle(in)" if shrink else "circle(out)", e.duration)
-
-
-def _bounce(ids, tgt, e):
-    return (animation._set_visible(ids, tgt) + animation._filter(ids, tgt, "fade", e.duration // 4) +
-            _keyframes(ids, tgt, "ppt_x", ((0, "#ppt_x-0.25"), (100000, "#ppt_x")), e.duration) +
-            _keyframes(ids, tgt, "ppt_y", ((0, "#ppt_y-0.25"), (50000, "#ppt_y"), (65000, "#ppt_y-0.08"),
-                                           (80000, "#ppt_y"), (90000, "#ppt_y-0.02"), (100000, "#ppt_y")), e.duration))
-
-
-def _swivel(ids, tgt, e):
-    return (animation._set_visible(ids, tgt) + animation._filter(ids, tgt, "fade", e.duration) +
-            _keyframes(ids, tgt, "ppt_w", ((0, "0"), (25000, "#ppt_w"), (50000, "0"), (75000, "#ppt_w"),
-                                           (100000, "#ppt_w")), e.duration))
-
-
-def _random_bars(ids, tgt, e):
-    return animation._set_visible(ids, tgt) + animation._filter(
-        ids, tgt, "randombar(vertical)" if e.option == "垂直" else "randombar(horizontal)", e.duration)
-
-
-def _pulse(ids, tgt, e):
-    return ('<p:animScale><p:cBhvr><p:cTn id="%d" dur="%d" autoRev="1" fill="hold"/>%s</p:cBhvr>'
-            '<p:by x="105000" y="105000"/></p:animScale>') % (next(ids), e.duration // 2, tgt)
-
-
-def _colour_pulse(ids, tgt, e):
-    return ('<p:animClr clrSpc="hsl" dir="cw"><p:cBhvr override="childStyle"><p:cTn id="%d" dur="%d" autoRev="1" '
-            'fill="hold"/>%s<p:attrNameLst><p:attrName>style.color</p:attrName></p:attrNameLst></p:cBhvr>'
-            '<p:to><a:schemeClr val="accent2"/></p:to></p:animClr>') % (next(ids), e.duration // 2, tgt)
-
-
-def _grow(ids, tgt, e):  # 放大/缩小 at its own setting, 150 %
-    return ('<p:animScale><p:cBhvr><p:cTn id="%d" dur="%d" fill="hold"/>%s</p:cBhvr>'
-            '<p:by x="150000" y="150000"/></p:animScale>') % (next(ids), e.duration, tgt)
-
-
-def _teeter(ids, tgt, e):
-    quarter = e.duration // 4
-    return "".join('<p:animRot by="%d"><p:cBhvr><p:cTn id="%d" dur="%d" fill="hold"><p:stCondLst><p:cond delay="%d"/>'
-                   '</p:stCondLst></p:cTn>%s<p:attrNameLst><p:attrName>r</p:attrName></p:attrNameLst></p:cBhvr>'
-                   '</p:animRot>' % (by, next(ids), quarter, k * quarter, tgt)
-                   for k, by in enumerate((240000, -480000, 480000, -240000)))
-
-
-for _name, _row in {
-    "形状": (6, "entr", lambda o: 16 if o.startswith("缩小") else 32, _circle_in),  # 放大, 圆 by default
-    "圆形扩展": (6, "entr", lambda o: 16 if o.startswith("缩小") else 32, _circle_in),
-    "弹跳": (26, "entr", lambda o: 0, _bounce),
-    "旋转": (19, "entr", lambda o: 10, _swivel),
-    "随机线条": (14, "entr", lambda o: 5 if o == "垂直" else 10, _random_bars),
-    "脉冲": (26, "emph", lambda o: 0, _pulse),
-    "彩色脉冲": (27, "emph", lambda o: 0, _colour_pulse),
-    "放大/缩小": (6, "emph", lambda o: 0, _grow),
-    "跷跷板": (32, "emph", lambda o: 0, _teeter),
-}.items():
-    animation.EFFECTS.setdefault(_name, _row)
 
 
 # ---- the lesson --------------------------------------------------------------------
@@ -168,7 +92,9 @@ def finished():
               shapes=(back_button(),), footer=FOOTER, slide_number=True, transition=wipe_down, animations=(
                   Effect("title", "浮入", start="after", duration=1000),
                   Effect("picture:庐山瀑布.jpg", "擦除", "自顶部", start="after", duration=2000),
-                  Effect("body", "淡出", start="after", duration=2000, by_paragraph=True),
+                  # line by line, each letter by letter 20% of the duration after the one before
+                  Effect("body", "淡出", start="after", duration=2000, by_paragraph=True, by_letter=20),
+                  Effect("body", "加粗展示", start="after", only=(2, 3)),  # the last two lines
               )),
         Slide("标题和内容", "诗句赏析", diagrams=(Diagram("垂直项目符号列表", READINGS),),
               shapes=(back_button(),), footer=FOOTER, slide_number=True, transition=wipe_down, animations=(
@@ -199,7 +125,6 @@ NOTE = """本实例的答案文件：
   YSWG.ppsx —— 第（8）步转换成的PowerPoint放映文件，双击即开始放映。
 下面几项设置本软件生成的答案文件中没有，请以步骤为准：
   第（1）步母版背景图片60%的透明度（答案中背景图片的透明度为0%）；
-  第（2）步取消的诗句项目符号（答案中四句诗前仍有项目符号）；
-  第（4）步第四张幻灯片中诗句“按字母”逐字显现（字母之间延迟20%），以及后两句诗的“加粗展示”强调效果（答案中四句诗只按段落逐句淡出）。
-第五张幻灯片的SmartArt图形在答案中由一组形状绘出，文字与“垂直项目符号列表”相同；它的“飞入”动画作为一个整体播放，“逐个”出现的效果请在PowerPoint中的SmartArt图形上设置。
+  第（2）步取消的诗句项目符号（答案中四句诗前仍有项目符号）。
+第五张幻灯片的SmartArt图形是可以编辑的SmartArt图形，它的“飞入”动画的序列为“逐个”，放映时每单击一次飞入一项赏析内容。内置的“垂直项目符号列表”版式不能随本软件分发，答案中图形的版式是本软件按它的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“垂直项目符号列表”。
 """

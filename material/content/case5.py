@@ -5,9 +5,7 @@ import dataclasses
 
 from api import Diagram, Document, Effect, P, Para, Picture, PictureFill, Presentation, Show, Slide, Solid, Table, \
     Transition, case
-from content import case4  # noqa: F401  (registers the effects 脉冲, 弹跳, 旋转, … that this case shares)
 from content.looks import PLAIN
-from ooxml.pptx import TRANSITIONS
 from pictures import PICTURES
 
 PICTURES.update({
@@ -15,10 +13,6 @@ PICTURES.update({
     "发布会背景.jpg": ("发布会背景.svg", 1200, 900),  # 4:3, to fill the title slide
     "青穹X1外观.jpg": ("青穹X1外观.svg", 1000, 1000),
 })
-
-# 立方体 (华丽型), a 2010 transition: the slide turns away on a cube's face.
-TRANSITIONS.setdefault("立方体", ("prism", True, {"": ' dir="l"', "自右侧": ' dir="l"', "自左侧": ' dir="r"',
-                                               "自顶部": ' dir="d"', "自底部": ' dir="u"'}))
 
 COMPANY = "青穹移动通讯有限公司"
 LOOKS = ("6.7英寸超窄边框曲面屏，机身厚度仅7.9毫米", "星空黑、冰川蓝、晨雾白三种配色可选")
@@ -87,8 +81,8 @@ def finished():
         Slide("标题和内容", "影像系统", pictures=(EMBLEM,), diagrams=(Diagram("基本块列表", CAMERAS),),
               transition=cube, animations=(
                   Effect("title", "缩放", start="after"),
-                  # 形状 (放大, 圆), 序列 “逐个”; the delay is the first shape's.
-                  Effect("diagram", "形状", start="after", duration=1000, delay=500, by_paragraph=True),
+                  # 形状 (放大, 圆), 序列 “逐个”; a pause of 0.5 s before the first shape only.
+                  Effect("diagram", "形状", start="after", duration=1000, by_paragraph=True, delays=(500,)),
               )),
         Slide("标题和内容", "性能与续航", pictures=(EMBLEM,), tables=(Table((("项目", "参数"),) + SPECS),),
               transition=cube, animations=(
@@ -121,5 +115,5 @@ NOTE = """本实例的答案文件：
   第（1）步插入母版的公司标志，答案文件放在第2～5张幻灯片右上角的同一位置；
   标题幻灯片版式的背景图片“发布会背景.jpg”和白色的副标题，答案文件设在第1张幻灯片上。
 母版标题的加粗和标题幻灯片版式中54磅的标题字号，本软件生成的答案文件中没有，请以步骤为准。
-第四张幻灯片的SmartArt图形在答案中由一组形状绘出，文字与“基本块列表”相同；它的“形状”动画作为一个整体播放，“逐个”出现的效果请在PowerPoint中的SmartArt图形上设置。
+第四张幻灯片的SmartArt图形是可以编辑的SmartArt图形，它的“形状”动画的序列为“逐个”，三个形状在标题之后自动依次出现，第一个形状前延迟0.5秒。内置的“基本块列表”版式不能随本软件分发，答案中图形的版式是本软件按它的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“基本块列表”。
 """

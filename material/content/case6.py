@@ -75,7 +75,7 @@ def finished():
         slides.append(Slide("标题和内容", title, body=list(lines), slide_number=True, transition=push))
     slides[2] = Slide("标题和内容", OUTLINE[1][0], slide_number=True, transition=push,
                       diagrams=(Diagram("垂直项目符号列表", OUTLINE[1][1], style="强烈效果", colors="彩色 - 强调文字颜色"),),
-                      # 擦除 with the sequence “逐个”: one item after another.
+                      # 擦除 with the sequence “逐个”: one item at each click.
                       animations=(Effect("diagram", "擦除", by_paragraph=True),))
     slides[3] = Slide("两栏内容", OUTLINE[2][0], body=[P(line, line_spacing=1.5) for line in OUTLINE[2][1]],
                       pictures=(Picture("目标.png", into="right", height=8 * CM, style="柔化边缘矩形"),),
@@ -97,5 +97,5 @@ NOTE = """本实例的答案文件：图解政府工作报告.pptx
 题目要求把演示文稿保存在素材文件夹中；答案文件夹中的是完成全部步骤后的同一份演示文稿。
 素材中的“政府工作报告要点.docx”是为本练习编写的示例材料，以一座虚构城市为例，所列数字均为虚构的整数，不代表任何正式文件的内容。文档开头的标题和说明不是“标题1”“标题2”样式，从大纲生成幻灯片时不会被导入。
 “图解.thmx”是本软件为本实例设计的主题，带有配色方案和字体方案；答案文件应用的就是这个主题。
-第3张幻灯片的SmartArt图形在答案中由一组形状绘出，文字与“垂直项目符号列表”相同，“擦除”动画作为一个整体播放；“彩色-强调文字颜色”“强烈效果”和“逐个”的效果选项请在PowerPoint中的SmartArt图形上设置。
+第3张幻灯片的SmartArt图形是可以编辑的SmartArt图形，“擦除”动画的序列为“逐个”，放映时每单击一次擦除出现一项。内置的“垂直项目符号列表”版式、“彩色-强调文字颜色”和“强烈效果”不能随本软件分发，答案中图形的版式、颜色和样式是本软件按它们的效果自己编写的；在PowerPoint中按步骤操作时，请选择内置的版式、颜色和样式。
 """

@@ -74,11 +74,11 @@ def finished():
         # as the placeholder's autofit makes it.
         Slide("两栏内容", "航空母舰简介", body=INTRODUCTION, body_size=24,
               pictures=(Picture("航母.jpg", into="right"),)),
-        # 4 and 6: the text as a basic matrix that zooms in after the previous animation
-        # (as one object: the sequence 逐个 is not in the model yet, see NOTE).
+        # 4 and 6: the text as a basic matrix whose four squares zoom in one after another
+        # (序列 “逐个”) after the previous animation.
         Slide("标题和内容", "航母的主要构成",
               diagrams=(Diagram("基本矩阵", tuple(PARTS), box=CONTENT_BOX),),
-              animations=(Effect("diagram", "缩放", start="after"),)),
+              animations=(Effect("diagram", "缩放", start="after", by_paragraph=True),)),
         # 5: the table in 中度样式 2 - 强调 1.
         Slide("标题和内容", "航母的分类", tables=(Table(KINDS, style="中度样式 2 - 强调 1"),)),
         Slide("标题和内容", "舰载机的起飞与降落", body=FLIGHT),
@@ -102,5 +102,4 @@ def aircraft_carrier(material, answer):
 NOTE = """本实例的答案文件：航空母舰.pptx（以原文件名保存的演示文稿）
 第2题要求的“波形”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“碧波”主题（蓝色波浪装饰）来体现“为整个演示文稿应用主题”这一步；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“波形”主题。第1张幻灯片的背景是素材中的图片“海面.jpg”，只用于这一张幻灯片。
 第1题还要把标题文字设为“华文新魏”、60磅：答案文件中第1张幻灯片的标题仍是主题的字体和字号，没有体现这一设置；在PowerPoint中按步骤操作时，请按题目设置字体和字号。
-第6题“缩放”动画的效果选项为“逐个”：答案文件中的SmartArt图形作为一个对象整体缩放进入（上一动画之后开始），没有体现“逐个”；在PowerPoint中按步骤操作时，请在“效果选项”的“序列”下选择“逐个”，四个形状将依次缩放进入。
 """

@@ -82,9 +82,9 @@ def finished():
     checkerboard.diagrams = (Diagram("基本流程", CHECKERBOARD, box=CONTENT_BOX, style="中等效果",
                                      colors="彩色 - 强调文字颜色"),)
     # 4: the causes wiped in from the left, a paragraph a click; the process fades in by
-    # itself after the previous animation, in one second.
+    # itself after the previous animation, one shape after another (逐个), a second each.
     causes.animations = (Effect("body", "擦除", "自左侧", by_paragraph=True),)
-    checkerboard.animations = (Effect("diagram", "淡出", start="after", duration=1000),)
+    checkerboard.animations = (Effect("diagram", "淡出", start="after", duration=1000, by_paragraph=True),)
     # 5: blinds on every slide; the footer on all but the title slide.
     for s in p.slides:
         s.transition = Transition("百叶窗")
@@ -104,6 +104,5 @@ def desertification(material, answer):
 NOTE = """本实例的答案文件：荒漠化防治.pptx（以原文件名保存的演示文稿）
 第1题要求的“跋涉”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“绿洲”主题（沙黄与草绿）来体现“为整个演示文稿应用主题”这一步；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“跋涉”主题。
 第1题还要把幻灯片大小设为“全屏显示(16:9)”：答案文件的幻灯片仍为“全屏显示(4:3)”，没有体现这一设置；在PowerPoint中按步骤操作时，请在“页面设置”对话框中选择“全屏显示(16:9)”。
-第4题SmartArt图形“淡出”动画的效果选项为“逐个”：答案文件中的图形作为一个对象整体淡出（上一动画之后开始，持续1秒），没有体现“逐个”；在PowerPoint中按步骤操作时，请在“效果选项”的“序列”下选择“逐个”，四个形状将依次淡出。
 第5题的页脚“防沙治沙，人人有责”显示在第2～6张幻灯片上，标题幻灯片中不显示。
 """

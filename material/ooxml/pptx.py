@@ -2,7 +2,7 @@
 from .animation import timing_xml
 from .model import CM, P, Solid
 from .package import R, R_MEDIA, XML_HEAD, Package, add_core, attr, text
-from .smartart import write_diagram
+from .smartart import build_order, write_diagram
 from .theme import decoration_xml, fill_xml, theme_xml
 
 NS = ('xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main" '
@@ -56,8 +56,24 @@ TRANSITIONS = {
     "覆盖": ("cover", False, {"": ' dir="l"'}),
     "百叶窗": ("blinds", False, {"": ' dir="vert"', "垂直": ' dir="vert"', "水平": ' dir="horz"'}),
     "涟漪": ("ripple", True, {"": "", "居中": ""}),
-    "涡流": ("vortex", True, {"": ' dir="r"'}),
+    # 涡流 and 立方体 move towards the side they do not come from, as 推进 does.
+    "涡流": ("vortex", True, {"": ' dir="r"', "自左侧": ' dir="r"', "自右侧": ' dir="l"', "自顶部": ' dir="d"',
+                            "自底部": ' dir="u"'}),
+    "立方体": ("prism", True, {"": ' dir="l"', "自右侧": ' dir="l"', "自左侧": ' dir="r"', "自顶部": ' dir="d"',
+                              "自底部": ' dir="u"'}),
 }
+
+
+def slide_texts(slide):
+    """The paragraphs of a slide's texts as (text, level), by the key animations name
+    their shape by: what a build by paragraph or by letter goes through."""
+    texts = {"title": ((slide.title, 0),) if slide.title else ()}
+    for key in ("subtitle", "body", "right"):
+        texts[key] = tuple((p.text, p.level) for p in getattr(slide, key))
+    for shape in slide.shapes:
+        if shape.key and shape.text:
+            texts[shape.key] = ((shape.text, 0),)
+    return texts
 
 
 def emu_box(box):
@@ -388,10 +404,12 @@ class Writer:
             spid = new_id(table.key)
             shapes.append(self._table(spid, table))
         # A graphic goes in where the content placeholder was, before the shapes drawn on it.
+        graphics = {}
         for diagram in slide.diagrams:
             spid = new_id(diagram.key)
             self.diagram_count += 1
             shapes.append(write_diagram(pkg, src, self.diagram_count, diagram, self.p.look.accents, spid))
+            graphics[diagram.key] = build_order(diagram, src, self.diagram_count)
         for shape in slide.shapes:
             spid = new_id(shape.key)
             if shape.text and shape.key:
@@ -415,13 +433,7 @@ class Writer:
         if slide.background is not None:
             rid = self.image_rel(src, slide.background.picture) if hasattr(slide.background, "picture") else None
             bg = "<p:bg><p:bgPr>%s<a:effectLst/></p:bgPr></p:bg>" % fill_xml(slide.background, picture_rid=rid)
-        effects = []
-        for e in slide.animations:
-            if e.by_paragraph:
-                paras = {"body": slide.body, "right": slide.right, "subtitle": slide.subtitle}.get(e.target, ())
-                e = type(e)(**{**e.__dict__, "paragraphs": len(paras)})
-            effects.append(e)
-        timing = timing_xml(effects, ids, text_shapes, media, graphics={d.key for d in slide.diagrams})
+        timing = timing_xml(slide.animations, ids, text_shapes, media, graphics, slide_texts(slide))
         xml = (XML_HEAD + '<p:sld %s%s><p:cSld>%s<p:spTree>%s%s</p:spTree></p:cSld>'
                '<p:clrMapOvr><a:masterClrMapping/></p:clrMapOvr>%s%s</p:sld>') % (
             NS, ' show="0"' if slide.hidden else "", bg, nv_group(), "".join(shapes),
@@ -524,7 +536,9 @@ class Writer:
                     '<p:transition%s p14:dur="700"/></mc:Choice><mc:Fallback><p:transition%s/></mc:Fallback>'
                     '</mc:AlternateContent>') % (attrs, attrs)
         element, extended, options = TRANSITIONS[t.name]
-        opt = options.get(t.option, options.get("", "")) if options else ""
+        if options and t.option not in options:
+            raise ValueError("transition %s has no option %r: %s" % (t.name, t.option, ", ".join(options)))
+        opt = options.get(t.option, "")
         attrs = self._timing_attrs(t)
         sound = ""
         if t.sound:

@@ -1066,9 +1066,27 @@ def lay_out(diagram, seed="diagram"):
     return kind, model, root, all_pres, placed
 
 
+def _seed(slide_part, number):
+    """What a graphic's ids are made from: the same on every build, unique in a package."""
+    return "%s/%d" % (slide_part, number)
+
+
+def build_order(diagram, slide_part="", number=0):
+    """The ids an animation names the drawn shapes of graphic `number` by, in the order a
+    build one shape at a time (序列 “逐个”) shows them: each shape by the data point it
+    draws (an item, or the transition an arrow or a line stands for), in the data
+    model's reading order, so an arrow comes after the item it leaves from and a
+    connector before the item it leads to. Shapes that draw no point belong to the
+    graphic's background and are not built one by one."""
+    _, model, _, _, placed = lay_out(diagram, _seed(slide_part, number))
+    order = {p.id: k for k, p in enumerate(Model.axis(model.doc, "des"))}
+    shown = [p.pres.shows[0].id for p in placed if p.pres.shows]
+    return sorted(shown, key=order.__getitem__)
+
+
 def write_diagram(pkg, slide_part, number, diagram, accents, spid):
     """Adds the five parts of graphic `number` and returns the slide's graphic frame."""
-    kind, model, root, all_pres, placed = lay_out(diagram, "%s/%d" % (slide_part, number))
+    kind, model, root, all_pres, placed = lay_out(diagram, _seed(slide_part, number))
     colours = Colours(diagram.colors, accents)
     rids = {}
     for part in ("data", "layout", "style", "colors", "drawing"):

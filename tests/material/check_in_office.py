@@ -3,9 +3,11 @@
 checks what a learner would see, against the generator's own account of each file (its
 manifest): the files open; each presentation has its slides in order with their titles,
 the pictures and sounds the steps insert, SmartArt graphics with their texts, the
-transitions, animations, hidden slides, notes and slide-show settings; the parts of each
-SmartArt graphic against the schemas (diagram_parts.py); documents hold their paragraphs; the other files are what
-their names say. One office process for all files; one line a kind of claim.
+transitions, animations with their start, delay, duration and options, hidden slides,
+notes and slide-show settings; the parts of each SmartArt graphic against the schemas
+(diagram_parts.py), and the timing trees where LibreOffice does not read them as
+PowerPoint does (timing_parts.py); documents hold their paragraphs; the other files are
+what their names say. One office process for all files; one line a kind of claim.
 
     check_in_office.py MANIFEST MATERIAL_ROOT"""
 import json
@@ -18,6 +20,7 @@ import time
 import zipfile
 
 import diagram_parts
+import timing_parts
 import uno
 from com.sun.star.beans import PropertyValue
 from com.sun.star.connection import NoConnectException
@@ -110,17 +113,53 @@ def embedded(picture):
     return picture.FillBitmap is not None  # a fill is read from the package, never linked
 
 
-def effect_nodes(node):
-    """The effects of a slide's animation tree: the nodes that carry a preset class."""
-    found = 0
-    for data in node.UserData or ():
-        if data.Name == "preset-class":
-            found += 1
+def children(node):
+    out = []
     if hasattr(node, "createEnumeration"):
-        children = node.createEnumeration()
-        while children.hasMoreElements():
-            found += effect_nodes(children.nextElement())
-    return found
+        en = node.createEnumeration()
+        while en.hasMoreElements():
+            out.append(en.nextElement())
+    return out
+
+
+def seconds(value):
+    return value if isinstance(value, float) else 0.0
+
+
+NODE_TYPES = {1: "click", 2: "with", 3: "after"}  # com.sun.star.presentation.EffectNodeType
+
+
+def effects(node):
+    """The effects of a slide's animation tree in the order of the animation pane (the
+    nodes that carry a preset class), each read as the manifest describes a step."""
+    data = {d.Name: d.Value for d in node.UserData or ()}
+    if "preset-class" not in data:
+        return [e for c in children(node) for e in effects(c)]
+    parts = children(node)
+    after = [c for c in parts if any(d.Name == "after-effect" and d.Value for d in c.UserData or ())]
+    # How long it plays: the end of its longest behaviour, once (an instant one ends after 1 ms).
+    end = max((seconds(c.Begin) + seconds(c.Duration) * (2 if c.AutoReverse else 1) for c in parts if c not in after),
+              default=0.0)
+    dim = "".join("%06X" % c.To if c.AttributeName == "DimColor" else "hide" for c in after)
+    iterate = node.getImplementationName().endswith("IterateContainer") and node.IterateType == 2  # by letter
+    return [{"start": NODE_TYPES.get(data.get("node-type")), "delay": round(seconds(node.Begin) * 1000),
+             "duration": round(end * 1000) if end > 0.002 else 0, "repeat": round(seconds(node.RepeatCount) or 1),
+             "by_letter": round(node.IterateInterval * 100) if iterate else 0, "after": dim}]
+
+
+def as_read(step):
+    """A step of the manifest as LibreOffice shows it: both ways to hide are a hide."""
+    after = step["after"]
+    return dict(step, after="hide" if after.endswith("隐藏") else after.upper())
+
+
+# What the animation pane shows of each step, each a kind of claim over every step of
+# every file: LibreOffice reads them all back.
+STEP_CLAIMS = (("start", "animation starts and delays"),
+               ("duration", "animation durations"),
+               ("repeat", "animation repeat counts"),
+               ("by_letter", "texts animated by letter"),
+               ("after", "dim or hide after animation"))
 
 
 def check_presentation(doc, path, entry, claims):
@@ -157,9 +196,14 @@ def check_presentation(doc, path, entry, claims):
                      auto == bool(slide["advance_after"]) and
                      (not auto or abs(page.HighResDuration - slide["advance_after"] / 1000) < 0.01),
                      "%s: change %s after %s" % (where, page.Change, page.HighResDuration))
-        count = effect_nodes(page.AnimationNode) if page.AnimationNode else 0
-        claims.check("animations", count == slide["effects"],
-                     "%s: %d effects, expected %d" % (where, count, slide["effects"]))
+        read = effects(page.AnimationNode) if page.AnimationNode else []
+        claims.check("animations", len(read) == slide["effects"],
+                     "%s: %d effects, expected %d" % (where, len(read), slide["effects"]))
+        for field, claim in STEP_CLAIMS:
+            keys = ("start", "delay") if field == "start" else (field,)
+            got = [tuple(r[k] for k in keys) for r in read]
+            want = [tuple(as_read(step)[k] for k in keys) for step in slide["steps"]]
+            claims.check(claim, got == want, "%s: %s, expected %s" % (where, got, want))
         claims.check("hidden slides", (not page.Visible) == slide["hidden"], "%s: visible %s" % (where, page.Visible))
         notes = " ".join(s.getString() for s in shapes(page.getNotesPage())
                          if s.getShapeType() == "com.sun.star.presentation.NotesShape")
@@ -174,10 +218,14 @@ def check_presentation(doc, path, entry, claims):
                  "%s: endless %s, %s" % (name, show.IsEndless, props))
     with zipfile.ZipFile(path) as z:
         found = diagram_parts.problems(z)
+        timing = timing_parts.problems(z)
     for kind, claim in (("order", "SmartArt parts in the schemas' element order"),
                         ("relations", "SmartArt parts related and typed"),
                         ("model", "SmartArt data models whole, shape ids unique")):
         claims.check(claim, not found[kind], "%s: %s" % (name, "; ".join(found[kind][:5])))
+    for kind, claim in (("order", "animation timing in the schema's order"),
+                        ("graphics", "SmartArt built shape by shape (逐个)")):
+        claims.check(claim, not timing[kind], "%s: %s" % (name, "; ".join(timing[kind][:5])))
     customs = doc.getCustomPresentations()
     claims.check("custom shows", sorted(customs.getElementNames()) == sorted(c[0] for c in entry["custom_shows"]) and
                  all(customs.getByName(c[0]).getCount() == len(c[1]) for c in entry["custom_shows"]),
