@@ -203,8 +203,9 @@ def water_answer():
               pictures=[Picture("地球之水.jpg", into="right", style="柔化边缘矩形")], shapes=[back],
               animations=[title_wipe, Effect("body", "擦除", "自左侧", start="after", duration=750, by_paragraph=True),
                           Effect("picture:地球之水.jpg", "形状", "放大", start="with", duration=2000), back_in]),
-        Slide("标题和内容", "我国水资源现状", body=CHINA, body_size=20,
-              pictures=[Picture("干涸的土地.jpg", (6172200, 3733800, 2590800, 1727200), style="柔化边缘矩形")],
+        # The placeholder narrowed to two thirds of the text width, the picture in the third beside it.
+        Slide("标题和内容", "我国水资源现状", body=CHINA, body_size=20, body_box=(457200, 1600200, 5486400, 4525963),
+              pictures=[Picture("干涸的土地.jpg", (6096000, 2514600, 2590800, 1727200), style="柔化边缘矩形")],
               shapes=[back],
               animations=[title_wipe, Effect("body", "浮入", "上浮", start="after", duration=750, by_paragraph=True),
                           Effect("picture:干涸的土地.jpg", "劈裂", "中央向左右展开", start="with", duration=1500),
@@ -249,7 +250,6 @@ NOTE_1 = """本实例的答案文件：YSWG.pptx（演示文稿的标题为“�
 
 答案文件由本软件的生成程序写出，以下几项设置该程序还不能写入文件，答案与按步骤操作的结果略有不同：
   第二张幻灯片：目录文字动画的0.25秒延迟，答案中四项目录都有，按步骤操作时只有第二至第四项有；
-  第四张幻灯片：内容占位符保持原来的宽度，图片放在文字下方的右侧，按步骤操作时占位符缩窄到三分之二左右，图片在其右侧；
   第五张幻灯片：SmartArt图形的“弹跳”动画作为一个对象播放，按步骤操作时“序列”为“逐个”，四个形状依次弹出。
 背景音乐（背景音乐.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
 """
