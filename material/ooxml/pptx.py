@@ -476,8 +476,10 @@ class Writer:
                                         ("right", "quarter", 4, slide.right)):
                 spid = new_id(key)
                 text_shapes.add(key)
-                shapes.append(placeholder_sp(spid, "%s %d" % ("文本占位符" if ph == "heading" else "内容占位符", spid - 1),
-                                             ph_xml(ph, idx), text_body(paras, self.links, src, size=slide.body_size)))
+                heading = ph == "heading"
+                shapes.append(placeholder_sp(spid, "%s %d" % ("文本占位符" if heading else "内容占位符", spid - 1),
+                                             ph_xml(ph, idx),
+                                             text_body(paras, self.links, src, size=0 if heading else slide.body_size)))
         for pic in slide.pictures:
             spid = new_id(pic.key or "picture:" + pic.name)
             shapes.append(self._picture(src, spid, pic, self._picture_box(pic, slide)))
