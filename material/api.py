@@ -15,8 +15,8 @@ from dataclasses import dataclass
 
 from ooxml.animation import Effect  # noqa: F401
 from ooxml.docx import Document, Para  # noqa: F401
-from ooxml.model import (CM, Diagram, P, Picture, Presentation, Printing, Shape, Show, Slide, Sound,  # noqa: F401
-                         Table, Transition)
+from ooxml.model import (CM, Diagram, LayoutFormat, P, Picture, Presentation, Printing, Shape, Show, Slide, Sound,  # noqa: F401
+                         Table, TextStyle, Transition)
 from ooxml.theme import Decoration, Gradient, Look, PictureFill, Solid  # noqa: F401
 
 

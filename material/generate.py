@@ -23,12 +23,12 @@ import api  # noqa: E402
 import audio  # noqa: E402
 from ooxml.animation import slide_steps  # noqa: E402
 from ooxml.docx import Document, write_document  # noqa: E402
-from ooxml.model import Presentation, PictureFill  # noqa: E402
+from ooxml.model import LayoutFormat, Presentation, PictureFill, TextStyle, paragraphs  # noqa: E402
 from ooxml.pdf import write_pdf  # noqa: E402
-from ooxml.pptx import slide_texts, write_presentation  # noqa: E402
+from ooxml.pptx import BODY_BOX, LAYOUT_INDEX, LAYOUTS, SLIDE_H, SLIDE_SIZES, slide_texts, write_presentation  # noqa: E402
 from ooxml.slide_svg import slide_svg  # noqa: E402
 from ooxml.smartart import build_order  # noqa: E402
-from ooxml.theme import Look, write_thmx  # noqa: E402
+from ooxml.theme import Gradient, Look, Solid, write_thmx  # noqa: E402
 from pictures import PICTURES  # noqa: E402
 from sounds import SOUNDS  # noqa: E402
 
@@ -62,9 +62,12 @@ def used_media(works):
                 if item is None and base.lower().endswith(SOUND_EXT):
                     sounds.add(base)
                 for p in presentations_of(item):
-                    for fill in [p.look.background, p.master_background] + [s.background for s in p.slides]:
+                    for fill in [p.look.background, p.master_background] + [s.background for s in p.slides] + \
+                            [f.background for f in p.layouts.values()]:
                         if isinstance(fill, PictureFill):
                             pictures.add(fill.picture)
+                    pictures.update(pic.name for pic in p.master_pictures)
+                    pictures.update(pic.name for f in p.layouts.values() for pic in f.pictures)
                     for s in p.slides:
                         pictures.update(pic.name for pic in s.pictures)
                         sounds.update(snd.name for snd in s.sounds)
@@ -129,10 +132,50 @@ def step_expectation(step):
             "repeat": max(1, e.repeat), "by_letter": e.by_letter, "after": e.after}
 
 
+def _rgb(look, value):
+    """A colour as RRGGBB: the theme's colours by their names resolved through the look."""
+    names = {"tx1": look.dark1, "bg1": look.light1, "tx2": look.dark2, "bg2": look.light2}
+    names.update({"accent%d" % (k + 1): c for k, c in enumerate(look.accents)})
+    return names.get(value, value).upper()
+
+
+def _texts(p, s):
+    """What the first run of the title, the subtitle and the text shows: [which, its text, font,
+    size, bold, colour], the colour only where a step or the look sets one (the rest is the
+    theme's and links take the link colour). Slide, layout, master and look, in that order."""
+    look, kind = p.look, LAYOUTS[LAYOUT_INDEX[s.layout]][1]
+    fmt = p.layouts.get(s.layout) or LayoutFormat()
+    mt, mb = p.master_title or TextStyle(), p.master_body or TextStyle()
+    out = []
+    if s.title:
+        colour = fmt.title.color or mt.color or look.title_color
+        out.append(["title", s.title, s.title_font or fmt.title.font or mt.font or look.title_ea or look.major_ea,
+                    s.title_size or fmt.title.size or (44 if kind == "title" else mt.size or 40), fmt.title.bold or mt.bold,
+                    _rgb(look, colour) if colour and s.title_link is None else ""])
+    first, which = (s.subtitle[:1], "subtitle") if kind == "title" else (s.body[:1], "body")
+    if first:
+        para = first[0]
+        colour = para.color or fmt.body.color or mb.color or (look.body_color if kind != "title" else "")
+        size = para.size or s.body_size or (fmt.body.size or 24 if kind == "title" else 24 if kind == "twoTxTwoObj"
+                                            else (28, 24, 20, 18, 18)[min(para.level, 4)])
+        out.append([which, para.text, fmt.body.font or mb.font or look.minor_ea, size, para.bold or fmt.body.bold or mb.bold,
+                    _rgb(look, colour) if colour and para.link is None else ""])
+    return out
+
+
+def _fill_kind(fill):
+    kind = {Solid: "SOLID", Gradient: "GRADIENT", PictureFill: "BITMAP"}[type(fill)]
+    return [kind, getattr(fill, "transparency", 0)]
+
+
 def slide_expectations(p):
     out = []
+    width, height = SLIDE_SIZES[p.slide_size][:2]
+    sy = height / SLIDE_H
     for s in p.slides:
         steps = slide_steps(s.animations, slide_texts(s), {d.key: build_order(d) for d in s.diagrams})
+        fmt = p.layouts.get(s.layout) or LayoutFormat()
+        columns = [max(len(r) for r in t.rows) for t in s.tables]
         out.append({
             "layout": s.layout,
             "title": s.title,
@@ -151,9 +194,21 @@ def slide_expectations(p):
             "tables": [len(t.rows) for t in s.tables],
             # Each SmartArt graphic's texts in reading order: items, each followed by its sub-items.
             "diagrams": [d.texts() for d in s.diagrams],
+            # Column widths in EMU: as dragged, or the placeholder's width shared out.
+            "table_widths": [list(t.widths) or [(t.box or BODY_BOX)[2] // n] * n for t, n in zip(s.tables, columns)],
+            "texts": _texts(p, s),
+            # Whether each paragraph of the text placeholders shows a bullet (比较's headings never do).
+            "bullets": {**{q.text: q.bullet for q in s.body + s.right}, **{h: False for h in s.headings if h}},
+            "body_box": [s.body_box[0], round(s.body_box[1] * sy), s.body_box[2], round(s.body_box[3] * sy)]
+            if s.body_box else [],
+            "text_boxes": [[q.text for q in paragraphs(sh.text if isinstance(sh.text, tuple) else (sh.text,))]
+                           for sh in s.shapes if sh.geometry in ("textbox", "wordart") and sh.text],
+            # What the slide stands on: its own background, or its layout's, or the master's.
+            "background": _fill_kind(s.background or fmt.background or p.master_background or p.look.background),
+            "master_pictures": len(fmt.pictures) + (0 if fmt.hide_master_graphics else len(p.master_pictures)),
         })
     return {"slides": out, "show": p.show.kind, "loop": p.show.loop or p.show.kind == "在展台浏览",
-            "custom_shows": [[name, list(n)] for name, n in p.custom_shows]}
+            "custom_shows": [[name, list(n)] for name, n in p.custom_shows], "slide_size": [width, height]}
 
 
 def main():

@@ -111,8 +111,9 @@ def water_answer():
               pictures=[Picture("地球之水.jpg", into="right", style="柔化边缘矩形")], shapes=[back],
               animations=[title_wipe, Effect("body", "擦除", "自左侧", start="after", duration=750, by_paragraph=True),
                           Effect("picture:地球之水.jpg", "形状", "放大", start="with", duration=2000), back_in]),
-        Slide("标题和内容", "我国水资源现状", body=CHINA, body_size=20,
-              pictures=[Picture("干涸的土地.jpg", (6172200, 3733800, 2590800, 1727200), style="柔化边缘矩形")],
+        # The placeholder narrowed to two thirds of the text width, the picture in the third beside it.
+        Slide("标题和内容", "我国水资源现状", body=CHINA, body_size=20, body_box=(457200, 1600200, 5486400, 4525963),
+              pictures=[Picture("干涸的土地.jpg", (6096000, 2514600, 2590800, 1727200), style="柔化边缘矩形")],
               shapes=[back],
               animations=[title_wipe, Effect("body", "浮入", "上浮", start="after", duration=750, by_paragraph=True),
                           Effect("picture:干涸的土地.jpg", "劈裂", "中央向左右展开", start="with", duration=1500),
@@ -156,7 +157,6 @@ NOTE_1 = """本实例的答案文件：YSWG.pptx（演示文稿的标题为“�
 
 第（2）步要求的“波形”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“碧波”主题（幻灯片底部的蓝色波浪）来体现这一步的效果；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“波形”主题。
 
-答案文件由本软件的生成程序写出，以下几项设置该程序还不能写入文件，答案与按步骤操作的结果略有不同：
-  第四张幻灯片：内容占位符保持原来的宽度，图片放在文字下方的右侧，按步骤操作时占位符缩窄到三分之二左右，图片在其右侧。
+第五张幻灯片的SmartArt图形是真正的SmartArt图形，四项文字与步骤相同，“弹跳”动画的序列为“逐个”。内置的“基本块列表”版式、“强烈效果”样式和“彩色 - 强调文字颜色”不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列和效果自己编写的；在PowerPoint中按步骤操作时，请选择内置的“基本块列表”。
 背景音乐（背景音乐.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
 """

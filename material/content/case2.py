@@ -63,16 +63,17 @@ def sandstorm_answer():
                           Effect("picture:沙尘暴1.jpg", "形状", "放大", start="with", duration=2000),
                           Effect("picture:沙尘暴1.jpg", "跷跷板", start="after", duration=1000)]),
         Slide("标题和内容", "沙尘暴的成因", shapes=[
-            Shape("textbox", (457200, 4434840, 8229600, 457200), CAUSES_TEXT[0], key="text1", size=18, name="文本框 成因 1"),
-            Shape("textbox", (457200, 4937760, 8229600, 457200), CAUSES_TEXT[1], key="text2", size=18, name="文本框 成因 2"),
+            Shape("textbox", (457200, 4434840, 8229600, 914400), tuple(CAUSES_TEXT), key="textbox", size=18,
+                  name="文本框 成因"),
             back],
               diagrams=[Diagram("基本维恩图", CAUSES, box=(2286000, 1447800, 4572000, 2895600))],
               # 逐个, the second and third circles after a pause of 0.5 s
               animations=[title_wipe, Effect("diagram", "轮子", start="after", duration=1000, by_paragraph=True,
                                              delays=(0, 500, 500)),
-                          Effect("text1", "擦除", "自顶部", start="after", duration=1000),
-                          Effect("text2", "擦除", "自顶部", start="after", duration=1000)]),
-        Slide("标题和内容", "沙尘暴的危害", tables=[Table(HARM, box=(457200, 1600200, 8229600, 3429000))], shapes=[back],
+                          Effect("textbox", "擦除", "自顶部", start="after", duration=1000, by_paragraph=True)]),
+        # The first column dragged narrower, the second wider: each row on one or two lines.
+        Slide("标题和内容", "沙尘暴的危害", tables=[Table(HARM, box=(457200, 1600200, 8229600, 3429000),
+                                                    widths=(1828800, 6400800))], shapes=[back],
               animations=[title_wipe, Effect("table", "劈裂", "中央向左右展开", start="after", duration=1000),
                           Effect("table", "脉冲", start="after", repeat=2)]),
         Slide("两栏内容", "沙尘暴天气的防护", body=PROTECTION, body_size=22,
@@ -108,8 +109,6 @@ NOTE_2 = """本实例的答案文件：YSWG.pptx（演示文稿的标题为“�
 
 第（2）步要求的“跋涉”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“大漠”主题（沙土色背景，底部有沙丘）来体现这一步的效果；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“跋涉”主题。
 
-答案文件由本软件的生成程序写出，以下几项设置该程序还不能写入文件，答案与按步骤操作的结果略有不同：
-  第四张幻灯片：SmartArt下方的两段文字在答案中是上下两个文本框，各有一个“擦除”动画，按步骤操作时是一个文本框中的两个段落，按段落擦除；
-  第五张幻灯片：表格两列等宽，按步骤操作时第一列拖窄。
+第四张和第七张幻灯片的SmartArt图形是真正的SmartArt图形，文字与步骤相同，动画的序列为“逐个”。内置的“基本维恩图”“基本射线图”版式和“彩色 - 强调文字颜色”不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的版式和颜色。
 背景音乐（背景音乐.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
 """

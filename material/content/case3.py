@@ -1,7 +1,7 @@
 """Case 3, 春天的信使——连翘: a botany lesson on the forsythia, shown by the teacher and
 saved once more as a slide show."""
 import audio
-from api import Diagram, Document, Effect, P, Para, Picture, Presentation, Shape, Show, Slide, Sound, Table, Transition, case
+from api import Diagram, Document, Effect, P, Para, Picture, Presentation, Show, Slide, Sound, Table, Transition, case
 from content.case1 import length_ms, start_file
 from content.looks import FORSYTHIA
 from sounds import SOUNDS
@@ -55,27 +55,11 @@ def forsythia_document():
     ])
 
 
-def comparison_column(x, heading, lines, side):
-    """One column of the comparison: its small heading and its lines, as the 比较 layout
-    places them."""
-    shapes = [Shape("textbox", (x, 1524000, 4038600, 548640), heading, key=side + "-heading", size=24, bold=True,
-                    color="4E6B1F", name="文本框 " + heading)]
-    for k, line in enumerate(lines):
-        shapes.append(Shape("textbox", (x, 2194560 + k * 594360, 4038600, 548640), "• " + line, key="%s-%d" % (side, k),
-                            size=18, name="文本框 %s %d" % (heading, k + 1)))
-    return shapes
-
-
-def comparison_effects(side, direction, count):
-    return ([Effect(side + "-heading", "擦除", direction, start="click")] +
-            [Effect("%s-%d" % (side, k), "飞入", direction, start="after") for k in range(count)])
-
-
 def forsythia_answer():
     faded_title = Effect("title", "淡出", start="after")
     blinds = Transition("百叶窗", "水平", duration=1500)
     slides = [
-        Slide("标题幻灯片", TITLE, subtitle=[SUBTITLE],
+        Slide("标题幻灯片", TITLE, subtitle=[SUBTITLE], title_font="华文行楷", title_size=54,
               sounds=[Sound("春之声.mp3", start="across", loop=True, hide=True)],
               animations=[Effect("title", "缩放", "对象中心", start="after", duration=1000),
                           Effect("title", "脉冲", start="after"),
@@ -102,11 +86,12 @@ def forsythia_answer():
               animations=[faded_title, Effect("body", "浮入", "上浮", start="click", duration=1000, by_paragraph=True),
                           Effect("picture:连翘果实.jpg", "旋转", start="after", duration=2000),
                           Effect("picture:连翘果实.jpg", "脉冲", start="after")]),
-        Slide("仅标题", "连翘与迎春花的区别",
-              shapes=comparison_column(457200, "连翘", FORSYTHIA_SIDE, "left") +
-              comparison_column(4648200, "迎春花", JASMINE_SIDE, "right"),
-              animations=[faded_title] + comparison_effects("left", "自左侧", len(FORSYTHIA_SIDE)) +
-              comparison_effects("right", "自右侧", len(JASMINE_SIDE))),
+        Slide("比较", "连翘与迎春花的区别", headings=("连翘", "迎春花"), body=FORSYTHIA_SIDE, right=JASMINE_SIDE,
+              animations=[faded_title,
+                          Effect("left_heading", "擦除", "自左侧", start="click"),
+                          Effect("body", "飞入", "自左侧", start="after", by_paragraph=True),
+                          Effect("right_heading", "擦除", "自右侧", start="click"),
+                          Effect("right", "飞入", "自右侧", start="after", by_paragraph=True)]),
     ]
     for s in slides:
         s.transition = blinds
@@ -131,8 +116,8 @@ NOTE_3 = """本实例的答案文件：
 
 第（2）步要求的“暗香扑面”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“金枝”主题（米黄色背景，顶部有绿色和金黄色的细条）来体现这一步的效果；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“暗香扑面”主题。
 
-答案文件由本软件的生成程序写出，以下几项设置该程序还不能写入文件，答案与按步骤操作的结果略有不同：
-  第一张幻灯片：标题保持主题的字体和字号，按步骤操作时设置为“华文行楷”、54号；
-  第八张幻灯片：本软件的模板中没有“比较”版式，答案用“仅标题”版式和文本框排出同样的左右两栏：小标题“连翘”“迎春花”各是一个文本框，其下每一条文字是一个文本框，动画与按段落飞入的顺序相同（单击出现“连翘”一栏，再单击出现“迎春花”一栏）。
+第一张幻灯片的标题为“华文行楷”、54号；“华文行楷”是随Office安装的字体，没有安装它的计算机会用其他字体显示标题。第八张幻灯片用“比较”版式，单击出现“连翘”一栏，再单击出现“迎春花”一栏。
+第五张幻灯片的SmartArt图形是真正的SmartArt图形，四项文字与步骤相同，“擦除”动画的序列为“逐个”。内置的“基本流程”版式不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“基本流程”。
+
 背景音乐（春之声.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
 """

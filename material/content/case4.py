@@ -1,11 +1,10 @@
 """实例4: a poetry lesson on Li Bai's “望庐山瀑布” — the master with a background picture,
 five slides with pictures and a SmartArt list, links and “返回目录” buttons, an animation
 on every object, one transition for all slides, and the show saved as .ppsx as well."""
-import dataclasses
-
 from api import CM, Diagram, Document, Effect, P, Para, Picture, PictureFill, Presentation, Shape, Show, Slide, \
     Transition, case
 from content.looks import PLAIN
+from ooxml.model import TextStyle
 from pictures import PICTURES
 
 PICTURES.update({
@@ -57,9 +56,11 @@ def lesson_notes():
     ])
 
 
-# The master after step (1): the background picture behind every slide, the titles in
-# 华文行楷 and deep blue, the text in 楷体.
-LESSON = dataclasses.replace(PLAIN, title_color="002060", minor_latin="楷体", minor_ea="楷体")
+# The master after step (1): the background picture at 60 % transparency behind every
+# slide, the titles in 华文行楷 and 深蓝 (a standard colour), the text in 楷体.
+LESSON_BACKGROUND = PictureFill("瀑布背景.jpg", transparency=60)
+LESSON_TITLE = TextStyle(font="华文行楷", color="002060")
+LESSON_TEXT = TextStyle(font="楷体")
 BACK = (7543800, 5943600, 1143000, 381000)  # the “返回目录” button, bottom right above the slide number
 FOOTER = "古诗词鉴赏"
 
@@ -70,7 +71,7 @@ def back_button():
 
 def finished():
     wipe_down = Transition("擦除", "自顶部", duration=1500)
-    return Presentation("望庐山瀑布", LESSON, [
+    return Presentation("望庐山瀑布", PLAIN, [
         Slide("标题幻灯片", "望庐山瀑布", subtitle=["唐·李白"], transition=wipe_down, animations=(
             Effect("title", "缩放", "对象中心", start="after", duration=1000),
             Effect("subtitle", "浮入", "上浮", start="after", duration=1000, delay=500),
@@ -88,7 +89,7 @@ def finished():
                   Effect("picture:李白.jpg", "圆形扩展", start="with", duration=1500),
                   Effect("picture:李白.jpg", "跷跷板", start="after", duration=1000),
               )),
-        Slide("两栏内容", "诗歌原文", body=list(POEM), body_size=32, pictures=(Picture("庐山瀑布.jpg", into="right"),),
+        Slide("两栏内容", "诗歌原文", body=[P(line, bullet=False) for line in POEM], body_size=32, pictures=(Picture("庐山瀑布.jpg", into="right"),),
               shapes=(back_button(),), footer=FOOTER, slide_number=True, transition=wipe_down, animations=(
                   Effect("title", "浮入", start="after", duration=1000),
                   Effect("picture:庐山瀑布.jpg", "擦除", "自顶部", start="after", duration=2000),
@@ -103,8 +104,8 @@ def finished():
                   # 序列 “逐个”: one item of the graphic at each click.
                   Effect("diagram", "飞入", "自左侧", start="click", duration=1000, by_paragraph=True),
               )),
-    ], show=Show("演讲者放映", use_timings=False), master_background=PictureFill("瀑布背景.jpg"),
-        master_title_font="华文行楷")
+    ], show=Show("演讲者放映", use_timings=False), master_background=LESSON_BACKGROUND, master_title=LESSON_TITLE,
+        master_body=LESSON_TEXT)
 
 
 @case(4)
@@ -123,8 +124,7 @@ def poetry_lesson(material, answer):
 NOTE = """本实例的答案文件：
   YSWG.pptx —— 完成全部步骤后的演示文稿。题目要求以原文件名保存：第（7）步单击“保存”按钮，演示文稿即保存为YSWG.pptx，“望庐山瀑布”是它在文档属性中的标题；
   YSWG.ppsx —— 第（8）步转换成的PowerPoint放映文件，双击即开始放映。
-下面几项设置本软件生成的答案文件中没有，请以步骤为准：
-  第（1）步母版背景图片60%的透明度（答案中背景图片的透明度为0%）；
-  第（2）步取消的诗句项目符号（答案中四句诗前仍有项目符号）。
-第五张幻灯片的SmartArt图形是可以编辑的SmartArt图形，它的“飞入”动画的序列为“逐个”，放映时每单击一次飞入一项赏析内容。内置的“垂直项目符号列表”版式不能随本软件分发，答案中图形的版式是本软件按它的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“垂直项目符号列表”。
+母版的背景图片“瀑布背景.jpg”透明度为60%，标题为华文行楷、深蓝色，正文为楷体；第四张幻灯片的四句诗没有项目符号。“华文行楷”是随Office安装的字体，没有安装它的计算机会用其他字体显示标题。
+第四张幻灯片的四句诗按段落、“按字母”逐字淡出（字母之间延迟20%），后两句诗再以“加粗展示”强调。
+第五张幻灯片的SmartArt图形是真正的SmartArt图形，三项文字与步骤相同，它的“飞入”动画的序列为“逐个”，放映时每单击一次飞入一项赏析内容。内置的“垂直项目符号列表”版式不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“垂直项目符号列表”。
 """

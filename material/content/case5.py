@@ -6,6 +6,7 @@ import dataclasses
 from api import Diagram, Document, Effect, P, Para, Picture, PictureFill, Presentation, Show, Slide, Solid, Table, \
     Transition, case
 from content.looks import PLAIN
+from ooxml.model import LayoutFormat, TextStyle
 from pictures import PICTURES
 
 PICTURES.update({
@@ -50,48 +51,53 @@ def launch_notes():
 # The presentation the learner opens: plain white, with a bright blue for links that
 # still reads once the master turns black.
 START = dataclasses.replace(PLAIN, name="素白", hlink="3A9BEA", fol_hlink="A57FE8")
-# The master after step (1): black behind every slide, titles and text in white 微软雅黑.
-LAUNCH = dataclasses.replace(START, major_latin="微软雅黑", major_ea="微软雅黑", minor_latin="微软雅黑",
-                             minor_ea="微软雅黑", title_color="FFFFFF", body_color="FFFFFF")
-# The emblem at the top right of every slide but the title slide.
-EMBLEM = Picture("青穹标志.png", (8382000, 152400, 609600, 609600))
+# The master after step (1): 黑色，文字 1 behind every slide, titles (bold) and text in
+# 微软雅黑 and 白色，背景 1, the emblem at the top right; the title slide's layout hides the
+# master's graphics, has the launch picture behind it, a 54 pt title and a white subtitle.
+WHITE = "bg1"
+MASTER = dict(
+    master_background=Solid("tx1"),
+    master_title=TextStyle(font="微软雅黑", bold=True, color=WHITE),
+    master_body=TextStyle(font="微软雅黑", color=WHITE),
+    master_pictures=(Picture("青穹标志.png", (8382000, 152400, 609600, 609600)),),
+    layouts={"标题幻灯片": LayoutFormat(title=TextStyle(size=54), body=TextStyle(color=WHITE),
+                                     background=PictureFill("发布会背景.jpg"), hide_master_graphics=True)},
+)
 
 
 def finished():
     cube = Transition("立方体", "自右侧", advance_after=8000, on_click=False)
-    return Presentation("青穹X1新品发布会", LAUNCH, [
-        Slide("标题幻灯片", "青穹X1新品发布会", subtitle=[P(COMPANY, color="FFFFFF")],
-              background=PictureFill("发布会背景.jpg"), transition=cube, animations=(
+    return Presentation("青穹X1新品发布会", START, [
+        Slide("标题幻灯片", "青穹X1新品发布会", subtitle=[COMPANY], transition=cube, animations=(
                   Effect("title", "弹跳", start="after", duration=1500),
                   Effect("subtitle", "淡出", start="after", delay=500),
                   Effect("title", "彩色脉冲", start="after"),
               )),
         Slide("标题和内容", "产品亮点", body=[P("外观设计", link=3), P("影像系统", link=4), P("性能与续航", link=5)],
-              pictures=(EMBLEM,), transition=cube, animations=(
+              transition=cube, animations=(
                   Effect("title", "飞入", "自左侧", start="after"),
                   Effect("body", "浮入", start="after", duration=1000, by_paragraph=True),
               )),
-        Slide("两栏内容", "外观设计", body=list(LOOKS), pictures=(EMBLEM, Picture("青穹X1外观.jpg", into="right")),
+        Slide("两栏内容", "外观设计", body=list(LOOKS), pictures=(Picture("青穹X1外观.jpg", into="right"),),
               transition=cube, animations=(
                   Effect("title", "飞入", "自左侧", start="after"),  # copied with the animation painter
                   Effect("body", "擦除", "自左侧", start="after", by_paragraph=True),
                   Effect("picture:青穹X1外观.jpg", "旋转", start="with", duration=1000),
                   Effect("picture:青穹X1外观.jpg", "放大/缩小", start="after", duration=2000, delay=500),
               )),
-        Slide("标题和内容", "影像系统", pictures=(EMBLEM,), diagrams=(Diagram("基本块列表", CAMERAS),),
+        Slide("标题和内容", "影像系统", diagrams=(Diagram("基本块列表", CAMERAS),),
               transition=cube, animations=(
                   Effect("title", "缩放", start="after"),
                   # 形状 (放大, 圆), 序列 “逐个”; a pause of 0.5 s before the first shape only.
                   Effect("diagram", "形状", start="after", duration=1000, by_paragraph=True, delays=(500,)),
               )),
-        Slide("标题和内容", "性能与续航", pictures=(EMBLEM,), tables=(Table((("项目", "参数"),) + SPECS),),
+        Slide("标题和内容", "性能与续航", tables=(Table((("项目", "参数"),) + SPECS),),
               transition=cube, animations=(
                   Effect("title", "劈裂", "中央向左右展开", start="after"),
                   Effect("table", "随机线条", "水平", start="after", duration=1000),
                   Effect("table", "脉冲", start="after", delay=1000),
               )),
-    ], show=Show("在展台浏览", loop=True, use_timings=True), master_background=Solid("000000"),
-        master_title_font="微软雅黑")
+    ], show=Show("在展台浏览", loop=True, use_timings=True), **MASTER)
 
 
 @case(5)
@@ -111,9 +117,6 @@ NOTE = """本实例的答案文件：
   YSWG.pptx —— 完成全部步骤后的演示文稿。题目要求以原文件名保存：第（7）步单击“保存”按钮，演示文稿即保存为YSWG.pptx，“青穹X1新品发布会”是它在文档属性中的标题；
   YSWG.ppsx —— 第（8）步转换成的PowerPoint放映文件，双击即以展台方式循环放映。
 青穹移动通讯有限公司、青穹X1手机和它的各项参数都是为本练习虚构的。
-下面两项在答案文件中的做法与步骤不同，放映时看到的效果相同：
-  第（1）步插入母版的公司标志，答案文件放在第2～5张幻灯片右上角的同一位置；
-  标题幻灯片版式的背景图片“发布会背景.jpg”和白色的副标题，答案文件设在第1张幻灯片上。
-母版标题的加粗和标题幻灯片版式中54磅的标题字号，本软件生成的答案文件中没有，请以步骤为准。
-第四张幻灯片的SmartArt图形是可以编辑的SmartArt图形，它的“形状”动画的序列为“逐个”，三个形状在标题之后自动依次出现，第一个形状前延迟0.5秒。内置的“基本块列表”版式不能随本软件分发，答案中图形的版式是本软件按它的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“基本块列表”。
+幻灯片母版的背景为黑色，标题和正文为白色的微软雅黑，标题加粗，公司标志在母版的右上角；“标题幻灯片”版式隐藏了背景图形（不显示公司标志），以“发布会背景.jpg”为背景，标题为54磅，副标题为白色。这些设置都在母版视图中，幻灯片本身没有另行设置。
+第四张幻灯片的SmartArt图形是真正的SmartArt图形，三项文字与步骤相同，它的“形状”动画的序列为“逐个”，三个形状在标题之后自动依次出现，第一个形状前延迟0.5秒。内置的“基本块列表”版式不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“基本块列表”。
 """

@@ -68,7 +68,7 @@ def finished():
     ripple = Transition("涟漪", "居中", advance_after=10000)
     slides = [
         # 1: the new title slide, its background the sea picture (this slide alone).
-        Slide("标题幻灯片", "航空母舰", subtitle=["移动的海上机场"],
+        Slide("标题幻灯片", "航空母舰", subtitle=["移动的海上机场"], title_font="华文新魏", title_size=60,
               background=PictureFill("海面.jpg")),
         # 3: two columns, the carrier on the right; the text shrinks to the narrower column
         # as the placeholder's autofit makes it.
@@ -101,5 +101,6 @@ def aircraft_carrier(material, answer):
 
 NOTE = """本实例的答案文件：航空母舰.pptx（以原文件名保存的演示文稿）
 第2题要求的“波形”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“碧波”主题（蓝色波浪装饰）来体现“为整个演示文稿应用主题”这一步；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“波形”主题。第1张幻灯片的背景是素材中的图片“海面.jpg”，只用于这一张幻灯片。
-第1题还要把标题文字设为“华文新魏”、60磅：答案文件中第1张幻灯片的标题仍是主题的字体和字号，没有体现这一设置；在PowerPoint中按步骤操作时，请按题目设置字体和字号。
+第1题把标题文字设为“华文新魏”、60磅。“华文新魏”是随Office安装的字体，没有安装它的计算机会用其他字体显示标题。
+第6题的SmartArt图形是真正的SmartArt图形，四项文字与步骤相同，“缩放”动画的序列为“逐个”，四个形状依次缩放进入。内置的“基本矩阵”版式不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“基本矩阵”。
 """

@@ -69,13 +69,14 @@ def desert_control():
 
 
 def finished():
-    # 1: our own look stands for the built-in 跋涉 theme.
+    # 1: our own look stands for the built-in 跋涉 theme; the slides become 16:9.
     p = desert_control()
     p.look = OASIS
+    p.slide_size = "16:9"
     title, what, causes, checkerboard = p.slides[:4]
     # 2: two columns, the picture on the right; the text shrinks to the narrower column as
     # the placeholder's autofit makes it.
-    what.layout, what.body_size = "两栏内容", 24
+    what.layout, what.body_size = "两栏内容", 20
     what.pictures = (Picture("荒漠化土地.jpg", into="right"),)
     # 3: the steps as a basic process, colourful, in the moderate effect.
     checkerboard.body = ()
@@ -103,6 +104,7 @@ def desertification(material, answer):
 
 NOTE = """本实例的答案文件：荒漠化防治.pptx（以原文件名保存的演示文稿）
 第1题要求的“跋涉”是PowerPoint的内置主题，不能随本软件分发。答案文件改用本软件自己设计的“绿洲”主题（沙黄与草绿）来体现“为整个演示文稿应用主题”这一步；在PowerPoint中按步骤操作时，请选择“设计”选项卡中的“跋涉”主题。
-第1题还要把幻灯片大小设为“全屏显示(16:9)”：答案文件的幻灯片仍为“全屏显示(4:3)”，没有体现这一设置；在PowerPoint中按步骤操作时，请在“页面设置”对话框中选择“全屏显示(16:9)”。
+第1题把幻灯片大小设为“全屏显示(16:9)”（宽25.4厘米、高14.29厘米），版式中的占位符和主题的装饰随之变矮；此后插入的图片和SmartArt图形按16:9的幻灯片排列。
+第4题的SmartArt图形是真正的SmartArt图形，四项文字与步骤相同，“淡出”动画的序列为“逐个”，四个形状依次淡出。内置的“基本流程”版式、“中等效果”样式和“彩色 - 强调文字颜色”不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列和效果自己编写的；在PowerPoint中按步骤操作时，请选择内置的版式、样式和颜色。
 第5题的页脚“防沙治沙，人人有责”显示在第2～6张幻灯片上，标题幻灯片中不显示。
 """

@@ -5,6 +5,7 @@ import dataclasses
 from api import (CM, Diagram, Effect, P, Picture, Presentation, Printing, Shape, Show, Slide, SlidesPdf, Table,
                  Transition, exercise)
 from content.looks import AFTER_RAIN, HARVEST, PLAIN, SLATE, VERMILION, WAVES
+from ooxml.model import TextStyle
 
 W, H = 9144000, 6858000
 
@@ -125,7 +126,7 @@ NOTE_421 = """本练习的答案文件：中国梦.pptx
 def design(material, answer):
     material.add("中国梦.pptx", china_dream())
     answer.add("中国梦.pptx", changed(china_dream(), look=WAVES, master_background=AFTER_RAIN,
-                                     master_title_font="黑体"))
+                                     master_title=TextStyle(font="黑体")))
     answer.add("说明.txt", NOTE_431)
 
 

@@ -21,6 +21,7 @@ class P:
     color: str = ""
     align: str = ""  # "ctr", "r"; empty keeps the placeholder's
     line_spacing: float = 0  # 1.5 = 1.5 lines; 0 keeps the placeholder's
+    bullet: bool = True  # False: 项目符号 "无" (no bullet, no hanging indent)
 
 
 def paragraphs(items):
@@ -43,6 +44,7 @@ class Table:
     box: tuple = ()  # empty: the content placeholder's place
     style: str = "中度样式 2 - 强调 1"
     key: str = "table"
+    widths: tuple = ()  # EMU a column, as dragging the borders leaves them; empty: equal columns
 
 
 @dataclass(frozen=True)
@@ -50,7 +52,7 @@ class Shape:
     """A drawn shape ("roundRect", "actionButtonHome", …) or a text box ("textbox")."""
     geometry: str
     box: tuple
-    text: str = ""
+    text: object = ""  # a string, or a tuple of paragraphs (strings or P) typed with Enter between them
     link: object = None  # as P.link, for a click on the whole shape
     key: str = ""
     size: int = 0
@@ -91,6 +93,27 @@ class Diagram:
 
 
 @dataclass(frozen=True)
+class TextStyle:
+    """Character formatting set on a placeholder in the master view (开始 → 字体); empty
+    or zero keeps what the master or the look gives. A colour is RRGGBB, or a theme
+    colour by its name ("bg1" is 白色，背景 1, "tx1" 黑色，文字 1)."""
+    font: str = ""
+    size: int = 0  # points
+    bold: bool = False
+    color: str = ""
+
+
+@dataclass(frozen=True)
+class LayoutFormat:
+    """What the steps change on one layout of the master view."""
+    title: TextStyle = TextStyle()
+    body: TextStyle = TextStyle()  # the subtitle of 标题幻灯片, the text of the others
+    background: object = None  # a fill of this layout's own
+    hide_master_graphics: bool = False  # 隐藏背景图形: the master's shapes and pictures stay off
+    pictures: tuple = ()
+
+
+@dataclass(frozen=True)
 class Sound:
     """A sound or music file inserted on a slide (插入 → 音频 → 文件中的音频)."""
     name: str  # "背景音乐.mp3"
@@ -113,9 +136,11 @@ class Transition:
 
 @dataclass
 class Slide:
-    layout: str  # "标题幻灯片", "标题和内容", "节标题", "两栏内容", "仅标题", "空白"
+    layout: str  # "标题幻灯片", "标题和内容", "节标题", "两栏内容", "比较", "仅标题", "空白"
     title: str = ""
     title_link: object = None
+    title_font: str = ""  # a font set on this slide's title alone (开始 → 字体)
+    title_size: int = 0  # points, for this slide's title alone
     subtitle: tuple = ()  # paragraphs of a title slide's subtitle
     body: tuple = ()  # paragraphs of the content placeholder (the left one in two columns)
     right: tuple = ()  # paragraphs of the right column
@@ -132,6 +157,8 @@ class Slide:
     slide_number: bool = False
     footer: str = ""
     body_size: int = 0  # points, for the content placeholder's text
+    body_box: tuple = ()  # the content placeholder's own place (EMU) where a step drags it; empty: the layout's
+    headings: tuple = ()  # 比较: the headings above the left and the right column (keys left_heading, right_heading)
 
     def __post_init__(self):
         self.subtitle = paragraphs(self.subtitle)
@@ -166,5 +193,12 @@ class Presentation:
     printing: Printing = None
     zoom: int = 0  # the normal view's zoom in percent; 0 = fit to the window
     slideshow_file: bool = False  # .ppsx: opens as a slide show
-    master_title_font: str = ""  # a font set on the master's title style (e.g. "黑体")
     master_background: object = None  # overrides the look's background on the master
+    # What the steps set in the master view: the master's title and text styles, the
+    # pictures inserted on the master (on every slide whose layout shows the master's
+    # graphics), and the changes to single layouts ({layout name: LayoutFormat}).
+    master_title: TextStyle = None
+    master_body: TextStyle = None
+    master_pictures: tuple = ()
+    layouts: dict = field(default_factory=dict)
+    slide_size: str = "4:3"  # 页面设置: "4:3" (全屏显示(4:3)) or "16:9" (全屏显示(16:9))

@@ -1,15 +1,22 @@
 """Writes a Presentation (model.py) as a .pptx or .ppsx package of our own master and layouts."""
+import dataclasses
+
 from .animation import timing_xml
-from .model import CM, P, Solid
+from .model import CM, LayoutFormat, P, Solid, TextStyle, paragraphs
 from .package import R, R_MEDIA, XML_HEAD, Package, add_core, attr, text
 from .smartart import build_order, write_diagram
-from .theme import decoration_xml, fill_xml, theme_xml
+from .theme import colour, decoration_xml, fill_xml, theme_xml
 
 NS = ('xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main" '
       'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships" '
       'xmlns:p="http://schemas.openxmlformats.org/presentationml/2006/main"')
 CT = "application/vnd.openxmlformats-officedocument.presentationml."
 SLIDE_W, SLIDE_H = 9144000, 6858000
+# 页面设置 → 幻灯片大小: the slide's size, its type and the name the file's properties give it.
+# The model places everything on a 4:3 slide; on another size the writer scales the
+# heights as the program does when the size changes (the width stays 25.4 cm).
+SLIDE_SIZES = {"4:3": (9144000, 6858000, "screen4x3", "全屏显示(4:3)"),
+               "16:9": (9144000, 5143500, "screen16x9", "全屏显示(16:9)")}
 
 # Our layouts: name, type, placeholders (kind, idx, box). Boxes in EMU on a 4:3 slide.
 TITLE_BOX = (457200, 274638, 8229600, 1143000)
@@ -26,6 +33,11 @@ LAYOUTS = [
     ("节标题", "secHead", [("title", None, (722313, 4406900, 7772400, 1362075)),
                         ("body", 1, (722313, 2906713, 7772400, 1500187))]),
     ("两栏内容", "twoObj", [("title", None, TITLE_BOX), ("half", 1, LEFT_BOX), ("half", 2, RIGHT_BOX)]),
+    # 比较: a small heading above each column.
+    ("比较", "twoTxTwoObj", [("title", None, TITLE_BOX), ("heading", 1, (457200, 1535113, 4040188, 639762)),
+                           ("half", 2, (457200, 2174875, 4040188, 3951288)),
+                           ("heading", 3, (4645025, 1535113, 4041775, 639762)),
+                           ("quarter", 4, (4645025, 2174875, 4041775, 3951288))]),
     ("仅标题", "titleOnly", [("title", None, TITLE_BOX)]),
     ("空白", "blank", []),
 ]
@@ -72,7 +84,8 @@ def slide_texts(slide):
         texts[key] = tuple((p.text, p.level) for p in getattr(slide, key))
     for shape in slide.shapes:
         if shape.key and shape.text:
-            texts[shape.key] = ((shape.text, 0),)
+            texts[shape.key] = tuple((p.text, p.level) for p in paragraphs(shape.text)) \
+                if isinstance(shape.text, tuple) else ((shape.text, 0),)
     return texts
 
 
@@ -90,13 +103,71 @@ def nv_group():
 def ph_xml(kind, idx):
     if kind in ("obj",):
         return '<p:ph idx="%d"/>' % idx
-    if kind == "half":
-        return '<p:ph sz="half" idx="%d"/>' % idx
+    if kind in ("half", "quarter"):
+        return '<p:ph sz="%s" idx="%d"/>' % (kind, idx)
+    if kind == "heading":  # 比较's headings: text placeholders, the right one a quarter
+        return '<p:ph type="body"%s idx="%d"/>' % (' sz="quarter"' if idx > 1 else "", idx)
     if kind in FOOTER_IDX:
         return '<p:ph type="%s" sz="%s" idx="%d"/>' % (kind, "half" if kind == "dt" else "quarter", FOOTER_IDX[kind])
     if idx is None:
         return '<p:ph type="%s"/>' % kind
     return '<p:ph type="%s" idx="%d"/>' % (kind, idx)
+
+
+def char_props(style, fill="", fonts=""):
+    """The fill and fonts of a defRPr as a TextStyle sets them; `fill` where it sets no
+    colour, and where it sets no font the theme's fonts ("mj" headings, "mn" body)."""
+    out = "<a:solidFill>%s</a:solidFill>" % colour(style.color) if style.color else fill
+    if style.font:
+        return out + '<a:latin typeface=%s/><a:ea typeface=%s/><a:cs typeface="+%s-cs"/>' % (
+            attr(style.font), attr(style.font), fonts or "mn")
+    if fonts:
+        out += '<a:latin typeface="+%s-lt"/><a:ea typeface="+%s-ea"/><a:cs typeface="+%s-cs"/>' % (fonts, fonts, fonts)
+    return out
+
+
+def _def_rpr(size, style, fill=""):
+    attrs = (' sz="%d"' % (size * 100) if size else "") + (' b="1"' if style.bold else "")
+    inner = char_props(style, fill)
+    return "<a:defRPr%s>%s</a:defRPr>" % (attrs, inner) if inner else "<a:defRPr%s/>" % attrs
+
+
+def layout_list_style(ph, fmt, layout_kind):
+    """A layout placeholder's own list style: the layout's sizes, and what a step set there."""
+    if ph == "ctrTitle":
+        return '<a:lstStyle><a:lvl1pPr>%s</a:lvl1pPr></a:lstStyle>' % _def_rpr(fmt.title.size or 44, fmt.title)
+    if ph == "title":
+        t = fmt.title
+        return '<a:lstStyle><a:lvl1pPr>%s</a:lvl1pPr></a:lstStyle>' % _def_rpr(t.size, t) \
+            if (t.size or t.bold or t.font or t.color) else "<a:lstStyle/>"
+    b = fmt.body
+    if ph == "subTitle":
+        return ('<a:lstStyle><a:lvl1pPr marL="0" indent="0" algn="ctr"><a:buNone/>%s</a:lvl1pPr></a:lstStyle>'
+                % _def_rpr(b.size or 24, b, '<a:solidFill><a:schemeClr val="tx2"/></a:solidFill>'))
+    if ph == "heading":
+        return ('<a:lstStyle><a:lvl1pPr marL="0" indent="0"><a:buNone/>%s</a:lvl1pPr></a:lstStyle>'
+                % _def_rpr(b.size or 24, dataclasses.replace(b, bold=True)))
+    # 比较's columns are narrow: their text starts smaller, as in the program's own layout.
+    sizes = (b.size or 24, 20, 18) if layout_kind == "twoTxTwoObj" else (b.size,)
+    if not (any(sizes) or b.bold or b.font or b.color):
+        return "<a:lstStyle/>"
+    return "<a:lstStyle>%s</a:lstStyle>" % "".join(
+        "<a:lvl%dpPr>%s</a:lvl%dpPr>" % (n, _def_rpr(sz, b if n == 1 else TextStyle()), n)
+        for n, sz in enumerate(sizes, 1))
+
+
+def fit_picture(pic, size, area):
+    """A picture inserted through a placeholder: as large as fits the area, in its middle;
+    or at the height a step sets, its width in proportion."""
+    w, h = size
+    ax, ay, aw, ah = area
+    if pic.height:
+        ch = pic.height
+        cw = int(ch * w / h)
+    else:
+        scale = min(aw / w, ah / h)
+        cw, ch = int(w * scale), int(h * scale)
+    return (ax + (aw - cw) // 2, ay + (ah - ch) // 2, cw, ch)
 
 
 class _Slides:
@@ -137,6 +208,8 @@ def run_props(p, link_xml="", size=0, color="", bold=False, font=""):
 def paragraph_xml(p, links, source, size=0, color="", font=""):
     ppr = ""
     attrs = ""
+    if not p.bullet:  # 项目符号 "无" takes the hanging indent away with the bullet
+        attrs += ' marL="0" indent="0"'
     if p.level:
         attrs += ' lvl="%d"' % p.level
     if p.align:
@@ -144,6 +217,8 @@ def paragraph_xml(p, links, source, size=0, color="", font=""):
     inner = ""
     if p.line_spacing:
         inner = '<a:lnSpc><a:spcPct val="%d"/></a:lnSpc>' % int(p.line_spacing * 100000)
+    if not p.bullet:
+        inner += "<a:buNone/>"
     if attrs or inner:
         ppr = "<a:pPr%s>%s</a:pPr>" % (attrs, inner)
     rpr = run_props(p, links.click(source, p.link), size, color, font=font)
@@ -172,6 +247,19 @@ class Writer:
         self.media_count = 0
         self.media_names = {}
         self.diagram_count = 0
+        self.width, self.height, self.size_type, self.size_name = SLIDE_SIZES[presentation.slide_size]
+        self.sy = self.height / SLIDE_H
+
+    def box(self, box):
+        """A box of the model's 4:3 slide on this presentation's slide: heights scaled."""
+        x, y, cx, cy = box
+        return x, round(y * self.sy), cx, round(cy * self.sy)
+
+    def picture_box(self, box):
+        """A picture keeps its proportions: scaled as a whole about its middle."""
+        x, y, cx, cy = box
+        w = round(cx * self.sy)
+        return x + (cx - w) // 2, round(y * self.sy), w, round(cy * self.sy)
 
     # Media parts are shared: one part a file, however often it is used.
     def _media(self, source, name, kind):
@@ -213,7 +301,8 @@ class Writer:
             s.append('<p:notesMasterIdLst><p:notesMasterId r:id="%s"/></p:notesMasterIdLst>' % notes_rid)
         s.append("<p:sldIdLst>%s</p:sldIdLst>" % "".join(
             '<p:sldId id="%d" r:id="%s"/>' % (256 + i, rid) for i, rid in enumerate(slide_rids)))
-        s.append('<p:sldSz cx="%d" cy="%d" type="screen4x3"/><p:notesSz cx="6858000" cy="9144000"/>' % (SLIDE_W, SLIDE_H))
+        s.append('<p:sldSz cx="%d" cy="%d" type="%s"/><p:notesSz cx="6858000" cy="9144000"/>' % (
+            self.width, self.height, self.size_type))
         if p.custom_shows:
             s.append("<p:custShowLst>")
             for k, (name, numbers) in enumerate(p.custom_shows):
@@ -231,22 +320,22 @@ class Writer:
     def _app_xml(self):
         return (XML_HEAD + '<Properties xmlns="http://schemas.openxmlformats.org/officeDocument/2006/extended-properties" '
                 'xmlns:vt="http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes">'
-                '<Application>Microsoft Office PowerPoint</Application><PresentationFormat>全屏显示(4:3)</PresentationFormat>'
-                '<Slides>%d</Slides><AppVersion>14.0000</AppVersion></Properties>' % len(self.p.slides))
+                '<Application>Microsoft Office PowerPoint</Application><PresentationFormat>%s</PresentationFormat>'
+                '<Slides>%d</Slides><AppVersion>14.0000</AppVersion></Properties>' % (self.size_name, len(self.p.slides)))
 
-    def _levels(self, size, bullets=True, sizes=None, color=""):
+    def _levels(self, size, bullets=True, sizes=None, style=None):
+        style = style or TextStyle()
         out = []
         for lvl in range(1, 10):
             sz = (sizes[lvl - 1] if sizes and lvl <= len(sizes) else (sizes[-1] if sizes else size))
             indent = 342900 if bullets else 0
             mar = (lvl - 1) * 457200 + (indent if bullets else 0)
             bu = ('<a:buFont typeface="Arial"/><a:buChar char="%s"/>' % ("•" if lvl % 2 else "–")) if bullets else ""
-            fill = '<a:solidFill><a:srgbClr val="%s"/></a:solidFill>' % color if color else \
-                '<a:solidFill><a:schemeClr val="tx1"/></a:solidFill>'
             out.append('<a:lvl%dpPr marL="%d" indent="%d" algn="l" defTabSz="914400" rtl="0" eaLnBrk="1" latinLnBrk="0" '
-                       'hangingPunct="1"><a:spcBef><a:spcPct val="20000"/></a:spcBef>%s<a:defRPr sz="%d" kern="1200">%s'
-                       '<a:latin typeface="+mn-lt"/><a:ea typeface="+mn-ea"/><a:cs typeface="+mn-cs"/></a:defRPr></a:lvl%dpPr>'
-                       % (lvl, mar, -indent if bullets else 0, bu, sz * 100, fill, lvl))
+                       'hangingPunct="1"><a:spcBef><a:spcPct val="20000"/></a:spcBef>%s<a:defRPr sz="%d"%s kern="1200">%s'
+                       '</a:defRPr></a:lvl%dpPr>'
+                       % (lvl, mar, -indent if bullets else 0, bu, sz * 100, ' b="1"' if style.bold else "",
+                          char_props(style, '<a:solidFill><a:schemeClr val="tx1"/></a:solidFill>', "mn"), lvl))
         return "".join(out)
 
     def _master(self):
@@ -255,18 +344,18 @@ class Writer:
         pkg.relate(src, R + "theme", "../theme/theme1.xml")
         bg = p.master_background or look.background
         bg_rid = self.image_rel(src, bg.picture) if hasattr(bg, "picture") else None
-        shapes = [decoration_xml(d, 10 + i) for i, d in enumerate(look.decorations)]
+        shapes = [decoration_xml(dataclasses.replace(d, box=self.box(d.box)), 10 + i) for i, d in enumerate(look.decorations)]
         shapes.append(placeholder_sp(2, "标题占位符 1", '<p:ph type="title"/>',
                                      '<p:txBody><a:bodyPr vert="horz" lIns="91440" tIns="45720" rIns="91440" '
                                      'bIns="45720" rtlCol="0" anchor="ctr"><a:normAutofit/></a:bodyPr><a:lstStyle/>'
                                      '<a:p><a:r><a:rPr lang="zh-CN" altLang="en-US"/><a:t>%s</a:t></a:r></a:p>'
-                                     '</p:txBody>' % PROMPTS["title"], TITLE_BOX))
+                                     '</p:txBody>' % PROMPTS["title"], self.box(TITLE_BOX)))
         levels = "".join('<a:p><a:pPr lvl="%d"/><a:r><a:rPr lang="zh-CN" altLang="en-US"/><a:t>%s</a:t></a:r></a:p>'
                          % (i, t) for i, t in enumerate(["单击此处编辑母版文本样式", "第二级", "第三级", "第四级", "第五级"]))
         shapes.append(placeholder_sp(3, "文本占位符 2", '<p:ph type="body" idx="1"/>',
                                      '<p:txBody><a:bodyPr vert="horz" lIns="91440" tIns="45720" rIns="91440" '
                                      'bIns="45720" rtlCol="0"><a:normAutofit/></a:bodyPr><a:lstStyle/>%s</p:txBody>'
-                                     % levels, BODY_BOX))
+                                     % levels, self.box(BODY_BOX)))
         for n, kind in enumerate(("dt", "ftr", "sldNum")):
             field = ('<a:fld id="{B6F15528-21DE-4FAA-801E-634DDDAF4B2B}" type="slidenum"><a:rPr lang="zh-CN" '
                      'altLang="en-US"/><a:t>‹#›</a:t></a:fld>') if kind == "sldNum" else ""
@@ -278,23 +367,26 @@ class Writer:
                 'anchor="ctr"/><a:lstStyle><a:lvl1pPr algn="%s"><a:defRPr sz="1200"><a:solidFill><a:schemeClr '
                 'val="tx1"><a:tint val="75000"/></a:schemeClr></a:solidFill></a:defRPr></a:lvl1pPr></a:lstStyle>'
                 '<a:p>%s<a:endParaRPr lang="zh-CN" altLang="en-US"/></a:p></p:txBody>' % (align, field),
-                FOOTER_BOXES[kind]))
+                self.box(FOOTER_BOXES[kind])))
+        # Pictures inserted in the master view lie over its placeholders, as inserted last.
+        for k, pic in enumerate(p.master_pictures):
+            shapes.append(self._picture(src, 40 + k, pic, self.picture_box(pic.box), user_drawn=True))
         layout_ids = []
         for i in range(len(LAYOUTS)):
             rid = pkg.relate(src, R + "slideLayout", "../slideLayouts/slideLayout%d.xml" % (i + 1))
             layout_ids.append('<p:sldLayoutId id="%d" r:id="%s"/>' % (2147483649 + i, rid))
             self._layout(i)
-        title_color = look.title_color
-        title_font = p.master_title_font or look.title_ea
-        title_fonts = ('<a:latin typeface=%s/><a:ea typeface=%s/><a:cs typeface="+mj-cs"/>' % (
-            attr(title_font), attr(title_font))) if title_font else \
-            '<a:latin typeface="+mj-lt"/><a:ea typeface="+mj-ea"/><a:cs typeface="+mj-cs"/>'
-        title_fill = '<a:srgbClr val="%s"/>' % title_color if title_color else '<a:schemeClr val="tx1"/>'
+        # The master's title style: the look's colour and heading font, then what the steps set.
+        mt = p.master_title or TextStyle()
+        title = TextStyle(mt.font or look.title_ea, mt.size or 40, mt.bold, mt.color or look.title_color)
         title_style = ('<p:titleStyle><a:lvl1pPr algn="ctr" defTabSz="914400" rtl="0" eaLnBrk="1" latinLnBrk="0" '
-                       'hangingPunct="1"><a:spcBef><a:spcPct val="0"/></a:spcBef><a:buNone/><a:defRPr sz="4000" '
-                       'kern="1200"><a:solidFill>%s</a:solidFill>%s</a:defRPr></a:lvl1pPr></p:titleStyle>'
-                       % (title_fill, title_fonts))
-        body = "<p:bodyStyle>%s</p:bodyStyle>" % self._levels(0, True, [28, 24, 20, 18, 18], look.body_color)
+                       'hangingPunct="1"><a:spcBef><a:spcPct val="0"/></a:spcBef><a:buNone/><a:defRPr sz="%d"%s '
+                       'kern="1200">%s</a:defRPr></a:lvl1pPr></p:titleStyle>'
+                       % (title.size * 100, ' b="1"' if title.bold else "",
+                          char_props(title, '<a:solidFill><a:schemeClr val="tx1"/></a:solidFill>', "mj")))
+        mb = p.master_body or TextStyle()
+        body = "<p:bodyStyle>%s</p:bodyStyle>" % self._levels(
+            0, True, [28, 24, 20, 18, 18], TextStyle(mb.font, 0, mb.bold, mb.color or look.body_color))
         other = "<p:otherStyle>%s</p:otherStyle>" % self._levels(18, bullets=False)
         xml = (XML_HEAD + '<p:sldMaster %s><p:cSld><p:bg><p:bgPr>%s<a:effectLst/></p:bgPr></p:bg><p:spTree>%s%s'
                '</p:spTree></p:cSld><p:clrMap bg1="lt1" tx1="dk1" bg2="lt2" tx2="dk2" accent1="accent1" '
@@ -309,46 +401,41 @@ class Writer:
         name, kind, phs = LAYOUTS[i]
         src = "ppt/slideLayouts/slideLayout%d.xml" % (i + 1)
         self.pkg.relate(src, R + "slideMaster", "../slideMasters/slideMaster1.xml")
+        fmt = self.p.layouts.get(name) or LayoutFormat()
         shapes = []
         if kind == "title":
-            shapes += [decoration_xml(d, 20 + k) for k, d in enumerate(self.p.look.title_decorations)]
+            shapes += [decoration_xml(dataclasses.replace(d, box=self.box(d.box)), 20 + k)
+                       for k, d in enumerate(self.p.look.title_decorations)]
         for k, (ph, idx, box) in enumerate(phs):
             prompt = PROMPTS.get(ph, "单击此处编辑母版文本样式")
-            lst = ""
-            if ph == "subTitle":
-                lst = ('<a:lstStyle><a:lvl1pPr marL="0" indent="0" algn="ctr"><a:buNone/><a:defRPr sz="2400">'
-                       '<a:solidFill><a:schemeClr val="tx2"/></a:solidFill>'
-                       '</a:defRPr></a:lvl1pPr></a:lstStyle>')
-            elif ph == "ctrTitle":
-                lst = '<a:lstStyle><a:lvl1pPr><a:defRPr sz="4400"/></a:lvl1pPr></a:lstStyle>'
-            body = ('<p:txBody><a:bodyPr/>%s<a:p><a:r><a:rPr lang="zh-CN" altLang="en-US"/><a:t>%s</a:t></a:r>'
-                    '</a:p></p:txBody>') % (lst or "<a:lstStyle/>", prompt)
-            shapes.append(placeholder_sp(2 + k, "%s %d" % ({"ctrTitle": "标题", "title": "标题"}.get(ph, "内容占位符"), k + 1),
-                                         ph_xml(ph, idx), body, box))
+            body = ('<p:txBody>%s%s<a:p><a:r><a:rPr lang="zh-CN" altLang="en-US"/><a:t>%s</a:t></a:r>'
+                    '</a:p></p:txBody>') % ('<a:bodyPr anchor="b"/>' if ph == "heading" else "<a:bodyPr/>",
+                                            layout_list_style(ph, fmt, kind), prompt)
+            label = {"ctrTitle": "标题", "title": "标题", "subTitle": "副标题", "heading": "文本占位符"}.get(ph, "内容占位符")
+            shapes.append(placeholder_sp(2 + k, "%s %d" % (label, k + 1), ph_xml(ph, idx), body, self.box(box)))
         for n, f in enumerate(("dt", "ftr", "sldNum")):
             fld = ('<a:fld id="{B6F15528-21DE-4FAA-801E-634DDDAF4B2B}" type="slidenum"><a:rPr lang="zh-CN" '
                    'altLang="en-US"/><a:t>‹#›</a:t></a:fld>') if f == "sldNum" else ""
             shapes.append(placeholder_sp(10 + n, f, ph_xml(f, None),
                                          '<p:txBody><a:bodyPr/><a:lstStyle/><a:p>%s<a:endParaRPr lang="zh-CN" '
                                          'altLang="en-US"/></a:p></p:txBody>' % fld))
-        xml = (XML_HEAD + '<p:sldLayout %s type="%s" preserve="1"><p:cSld name=%s><p:spTree>%s%s</p:spTree></p:cSld>'
-               '<p:clrMapOvr><a:masterClrMapping/></p:clrMapOvr></p:sldLayout>') % (
-            NS, kind, attr(name), nv_group(), "".join(shapes))
+        for k, pic in enumerate(fmt.pictures):
+            shapes.append(self._picture(src, 40 + k, pic, self.picture_box(pic.box), user_drawn=True))
+        bg = ""
+        if fmt.background is not None:  # 设置背景格式 with this layout selected, not 全部应用
+            rid = self.image_rel(src, fmt.background.picture) if hasattr(fmt.background, "picture") else None
+            bg = "<p:bg><p:bgPr>%s<a:effectLst/></p:bgPr></p:bg>" % fill_xml(fmt.background, picture_rid=rid)
+        xml = (XML_HEAD + '<p:sldLayout %s%s type="%s" preserve="1"><p:cSld name=%s>%s<p:spTree>%s%s</p:spTree>'
+               '</p:cSld><p:clrMapOvr><a:masterClrMapping/></p:clrMapOvr></p:sldLayout>') % (
+            NS, ' showMasterSp="0"' if fmt.hide_master_graphics else "", kind, attr(name), bg, nv_group(),
+            "".join(shapes))
         self.pkg.add(src, xml, CT + "slideLayout+xml")
 
     def _picture_box(self, pic, slide):
+        areas = {"body": BODY_BOX, "left": LEFT_BOX, "right": RIGHT_BOX}
         if pic.box:
-            return pic.box
-        _, _, w, h = self.res.picture_size(pic.name)
-        area = {"body": BODY_BOX, "left": LEFT_BOX, "right": RIGHT_BOX}.get(pic.into, BODY_BOX)
-        ax, ay, aw, ah = area
-        if pic.height:
-            ch = pic.height
-            cw = int(ch * w / h)
-        else:
-            scale = min(aw / w, ah / h)
-            cw, ch = int(w * scale), int(h * scale)
-        return (ax + (aw - cw) // 2, ay + (ah - ch) // 2, cw, ch)
+            return self.picture_box(pic.box)
+        return fit_picture(pic, self.res.picture_size(pic.name)[2:], self.box(areas.get(pic.into, BODY_BOX)))
 
     def _slide(self, number, slide):
         pkg, src = self.pkg, "ppt/slides/slide%d.xml" % number
@@ -367,11 +454,12 @@ class Writer:
         if kind != "blank":
             spid = new_id("title")
             text_shapes.add("title")
-            paras = (P(slide.title, link=slide.title_link),) if slide.title else ()
+            paras = (P(slide.title, link=slide.title_link, size=slide.title_size),) if slide.title else ()
             shapes.append(placeholder_sp(spid, "标题 %d" % (spid - 1), ph_xml("ctrTitle" if kind == "title" else "title", None),
-                                         text_body(paras, self.links, src)))
+                                         text_body(paras, self.links, src, font=slide.title_font)))
         # In two columns, a graphic takes the placeholder of the half it stands in, if that one has no text.
         halves = [d.box[0] + d.box[2] / 2 > SLIDE_W / 2 for d in slide.diagrams]
+        own_box = self.box(slide.body_box) if slide.body_box else None  # where a step dragged the placeholder
         right_taken = any(pc.into == "right" for pc in slide.pictures) or (any(halves) and not slide.right)
         left_taken = not all(halves) and not slide.body
         # A table or a SmartArt graphic inserted through the content placeholder takes its place.
@@ -385,18 +473,30 @@ class Writer:
             spid = new_id("body")
             text_shapes.add("body")
             shapes.append(placeholder_sp(spid, "内容占位符 %d" % (spid - 1), ph_xml("obj" if kind == "obj" else "body", 1),
-                                         text_body(slide.body, self.links, src, size=slide.body_size)))
+                                         text_body(slide.body, self.links, src, size=slide.body_size), own_box))
         elif kind == "twoObj":
             if not left_taken:
                 spid = new_id("body")
                 text_shapes.add("body")
                 shapes.append(placeholder_sp(spid, "内容占位符 %d" % (spid - 1), ph_xml("half", 1),
-                                             text_body(slide.body, self.links, src, size=slide.body_size)))
+                                             text_body(slide.body, self.links, src, size=slide.body_size), own_box))
             if not right_taken:
                 spid = new_id("right")
                 text_shapes.add("right")
                 shapes.append(placeholder_sp(spid, "内容占位符 %d" % (spid - 1), ph_xml("half", 2),
                                              text_body(slide.right, self.links, src, size=slide.body_size)))
+        elif kind == "twoTxTwoObj":  # 比较: each column's heading, then its text
+            headings = tuple(slide.headings) + ("", "")
+            for key, ph, idx, paras in (("left_heading", "heading", 1, paragraphs(headings[:1] if headings[0] else ())),
+                                        ("body", "half", 2, slide.body),
+                                        ("right_heading", "heading", 3, paragraphs(headings[1:2] if headings[1] else ())),
+                                        ("right", "quarter", 4, slide.right)):
+                spid = new_id(key)
+                text_shapes.add(key)
+                heading = ph == "heading"
+                shapes.append(placeholder_sp(spid, "%s %d" % ("文本占位符" if heading else "内容占位符", spid - 1),
+                                             ph_xml(ph, idx),
+                                             text_body(paras, self.links, src, size=0 if heading else slide.body_size)))
         for pic in slide.pictures:
             spid = new_id(pic.key or "picture:" + pic.name)
             shapes.append(self._picture(src, spid, pic, self._picture_box(pic, slide)))
@@ -408,8 +508,9 @@ class Writer:
         for diagram in slide.diagrams:
             spid = new_id(diagram.key)
             self.diagram_count += 1
-            shapes.append(write_diagram(pkg, src, self.diagram_count, diagram, self.p.look.accents, spid))
-            graphics[diagram.key] = build_order(diagram, src, self.diagram_count)
+            scaled = dataclasses.replace(diagram, box=self.box(diagram.box))
+            shapes.append(write_diagram(pkg, src, self.diagram_count, scaled, self.p.look.accents, spid))
+            graphics[diagram.key] = build_order(scaled, src, self.diagram_count)
         for shape in slide.shapes:
             spid = new_id(shape.key)
             if shape.text and shape.key:
@@ -442,7 +543,7 @@ class Writer:
         if slide.notes:
             self._notes(number, slide.notes)
 
-    def _picture(self, src, spid, pic, box):
+    def _picture(self, src, spid, pic, box, user_drawn=False):
         rid = self.image_rel(src, pic.name)
         geom, effect = "rect", ""
         if pic.style == "柔化边缘矩形":
@@ -453,17 +554,18 @@ class Writer:
                       'sy="-100000" algn="bl" rotWithShape="0"/></a:effectLst>')
         stem = pic.name.rsplit(".", 1)[0]
         return ('<p:pic><p:nvPicPr><p:cNvPr id="%d" name=%s descr=%s/><p:cNvPicPr><a:picLocks noChangeAspect="1"/>'
-                '</p:cNvPicPr><p:nvPr/></p:nvPicPr><p:blipFill><a:blip r:embed="%s"/><a:stretch><a:fillRect/>'
+                '</p:cNvPicPr><p:nvPr%s/></p:nvPicPr><p:blipFill><a:blip r:embed="%s"/><a:stretch><a:fillRect/>'
                 '</a:stretch></p:blipFill><p:spPr>%s<a:prstGeom prst="%s"><a:avLst/></a:prstGeom>%s</p:spPr></p:pic>'
-                ) % (spid, attr(stem), attr(pic.name), rid, emu_box(box), geom, effect)
+                ) % (spid, attr(stem), attr(pic.name), ' userDrawn="1"' if user_drawn else "", rid, emu_box(box), geom,
+                     effect)
 
     def _table(self, spid, table):
         style_id, accent = TABLE_STYLES[table.style]
-        box = table.box or BODY_BOX
+        box = self.box(table.box or BODY_BOX)
         cols = max(len(r) for r in table.rows)
-        col_w = box[2] // cols
+        widths = table.widths or (box[2] // cols,) * cols
         row_h = 370840
-        grid = "".join('<a:gridCol w="%d"/>' % col_w for _ in range(cols))
+        grid = "".join('<a:gridCol w="%d"/>' % w for w in widths)
         rows = []
         for r in table.rows:
             cells = "".join('<a:tc><a:txBody><a:bodyPr/><a:lstStyle/><a:p><a:r><a:rPr lang="zh-CN" altLang="en-US" '
@@ -477,9 +579,10 @@ class Writer:
                 '<a:graphicData uri="http://schemas.openxmlformats.org/drawingml/2006/table"><a:tbl>'
                 '<a:tblPr firstRow="1" bandRow="1"><a:tableStyleId>%s</a:tableStyleId></a:tblPr>'
                 '<a:tblGrid>%s</a:tblGrid>%s</a:tbl></a:graphicData></a:graphic></p:graphicFrame>'
-                ) % (spid, spid - 1, box[0], box[1], col_w * cols, row_h * len(table.rows), style_id, grid, "".join(rows))
+                ) % (spid, spid - 1, box[0], box[1], sum(widths), row_h * len(table.rows), style_id, grid, "".join(rows))
 
     def _shape(self, src, spid, s):
+        box = self.box(s.box)
         link = self.links.click(src, s.link)
         if link and s.geometry.startswith("actionButton"):
             link = link.replace("/>", ' highlightClick="1"/>')
@@ -492,14 +595,17 @@ class Writer:
                     '<a:pathLst><a:path w="100000" h="100000" fill="none">%s</a:path></a:pathLst></a:custGeom>' % path)
             return ('<p:sp><p:nvSpPr><p:cNvPr id="%d" name=%s/><p:cNvSpPr/><p:nvPr/></p:nvSpPr><p:spPr>%s%s<a:noFill/>'
                     '<a:ln w="%d" cap="rnd"><a:solidFill>%s</a:solidFill><a:round/></a:ln></p:spPr></p:sp>') % (
-                spid, attr(name), emu_box(s.box), geom, s.line_width or 76200,
+                spid, attr(name), emu_box(box), geom, s.line_width or 76200,
                 '<a:srgbClr val="%s"><a:alpha val="%d"/></a:srgbClr>' % (s.line or "FFFF00", s.alpha * 1000))
-        body_paras = (P(s.text, size=s.size, color=s.color, bold=s.bold, align="" if s.geometry == "textbox" else "ctr"),) \
-            if s.text else ()
+        align = "" if s.geometry == "textbox" else "ctr"
+        # Each paragraph in the shape's own size, colour and weight unless it sets its own.
+        body_paras = tuple(dataclasses.replace(p, size=p.size or s.size, color=p.color or s.color, bold=p.bold or s.bold,
+                                               align=p.align or align)
+                           for p in paragraphs(s.text if isinstance(s.text, tuple) else (s.text,) if s.text else ()))
         if s.geometry in ("textbox", "wordart"):  # 艺术字 is a text box whose letters carry the style
             return ('<p:sp><p:nvSpPr><p:cNvPr id="%d" name=%s>%s</p:cNvPr><p:cNvSpPr txBox="1"/><p:nvPr/></p:nvSpPr>'
                     '<p:spPr>%s<a:prstGeom prst="rect"><a:avLst/></a:prstGeom><a:noFill/></p:spPr>%s</p:sp>') % (
-                spid, attr(name), link, emu_box(s.box),
+                spid, attr(name), link, emu_box(box),
                 text_body(body_paras, self.links, src, '<a:bodyPr wrap="square" rtlCol="0"><a:spAutoFit/></a:bodyPr>',
                           font=s.font))
         fill = '<a:solidFill><a:srgbClr val="%s"/></a:solidFill>' % s.fill if s.fill else ""
@@ -509,7 +615,7 @@ class Writer:
                 'val="accent1"><a:shade val="50000"/></a:schemeClr></a:lnRef><a:fillRef idx="1"><a:schemeClr '
                 'val="accent1"/></a:fillRef><a:effectRef idx="0"><a:schemeClr val="accent1"/></a:effectRef>'
                 '<a:fontRef idx="minor"><a:schemeClr val="lt1"/></a:fontRef></p:style>%s</p:sp>') % (
-            spid, attr(name), link, emu_box(s.box), s.geometry, fill, line,
+            spid, attr(name), link, emu_box(box), s.geometry, fill, line,
             text_body(body_paras, self.links, src, '<a:bodyPr rtlCol="0" anchor="ctr"/>', font=s.font))
 
     def _sound(self, src, spid, sound):
@@ -524,7 +630,7 @@ class Writer:
                 'xmlns:p14="http://schemas.microsoft.com/office/powerpoint/2010/main" r:embed="%s"/></p:ext></p:extLst>'
                 '</p:nvPr></p:nvPicPr><p:blipFill><a:blip r:embed="%s"/><a:stretch><a:fillRect/></a:stretch></p:blipFill>'
                 '<p:spPr>%s<a:prstGeom prst="rect"><a:avLst/></a:prstGeom></p:spPr></p:pic>') % (
-            spid, attr(stem), audio_rid, media_rid, icon_rid, emu_box(sound.box))
+            spid, attr(stem), audio_rid, media_rid, icon_rid, emu_box(self.picture_box(sound.box)))
 
     def _transition(self, src, t):
         if t is None:

@@ -3,8 +3,10 @@ of a presentation besides the file itself: slides saved as pictures, a published
 a printed handout. The layout of text is our own approximation of the program's."""
 from xml.sax.saxutils import escape
 
-from .model import P
-from .pptx import BODY_BOX, LAYOUTS, LAYOUT_INDEX, LEFT_BOX, RIGHT_BOX, TITLE_BOX
+import dataclasses
+
+from .model import P, paragraphs
+from .pptx import BODY_BOX, LAYOUTS, LAYOUT_INDEX, LEFT_BOX, RIGHT_BOX, TITLE_BOX, fit_picture
 from .theme import Gradient, PictureFill, Solid
 
 EMU_PX = 9525  # at 96 dots an inch
@@ -54,9 +56,10 @@ def text_block(out, paras, box, size, colour, bullets, centre=False, bold=False,
     for p in paras:
         p = p if isinstance(p, P) else P(p)
         s = (p.size or size) * 96 / 72 * (0.85 ** p.level)
-        indent = (36 if bullets else 0) + p.level * 36
+        bullet = bullets and p.bullet
+        indent = (36 if bullet else 0) + p.level * 36
         for k, line in enumerate(wrap(p.text, s, w - indent - 8)):
-            rows.append((line, s, indent, bullets and k == 0, p.bold or bold, p.color or colour))
+            rows.append((line, s, indent, bullet and k == 0, p.bold or bold, p.color or colour))
     total = sum(r[1] * 1.3 for r in rows)
     cy = y + (h - total) / 2 if anchor_middle else y + 6
     for line, s, indent, bullet, b, col in rows:
@@ -111,8 +114,8 @@ def slide_svg(presentation, slide, number, picture_path, picture_size):
         text_block(out, slide.body, LEFT_BOX, slide.body_size or 24, body_colour, True)
         text_block(out, slide.right, RIGHT_BOX, slide.body_size or 24, body_colour, True)
     for pic in slide.pictures:
-        from .pptx import Writer
-        box = Writer._picture_box(_Sizes(picture_size), pic, slide)
+        box = pic.box or fit_picture(pic, picture_size(pic.name),
+                                     {"body": BODY_BOX, "left": LEFT_BOX, "right": RIGHT_BOX}.get(pic.into, BODY_BOX))
         x, y, w, h = (px(v) for v in box)
         out.append('<image x="%.1f" y="%.1f" width="%.1f" height="%.1f" preserveAspectRatio="none" xlink:href="%s"/>'
                    % (x, y, w, h, escape(picture_path(pic.name))))
@@ -149,8 +152,10 @@ def slide_svg(presentation, slide, number, picture_path, picture_size):
                 out.append('<polygon points="%.1f,%.1f %.1f,%.1f %.1f,%.1f" fill="#FFFFFF"/>' % (cx - r, cy, cx, cy - r, cx + r, cy))
                 out.append('<rect x="%.1f" y="%.1f" width="%.1f" height="%.1f" fill="#FFFFFF"/>' % (cx - r * .65, cy, r * 1.3, r * .8))
         if s.text:
-            text_block(out, [P(s.text, size=s.size, color=s.color or ("FFFFFF" if s.geometry != "textbox" else ""),
-                               bold=s.bold)], s.box, s.size or 18, body_colour, False,
+            paras = paragraphs(s.text if isinstance(s.text, tuple) else (s.text,))
+            text_block(out, [dataclasses.replace(p, size=p.size or s.size, bold=p.bold or s.bold, color=p.color or s.color or
+                                                 ("FFFFFF" if s.geometry != "textbox" else "")) for p in paras],
+                       s.box, s.size or 18, body_colour, False,
                        centre=s.geometry != "textbox", anchor_middle=s.geometry != "textbox")
     if slide.slide_number:
         out.append('<text x="%.1f" y="%.1f" font-family="%s" font-size="16" fill="#808080" text-anchor="end">%d</text>'
@@ -162,12 +167,3 @@ def slide_svg(presentation, slide, number, picture_path, picture_size):
     return ('<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="%d" height="%d" '
             'viewBox="0 0 %d %d"><defs>%s</defs>%s</svg>') % (W, H, W, H, "".join(defs), body)
 
-
-class _Sizes:
-    def __init__(self, size):
-        self.res = self
-        self._size = size
-
-    def picture_size(self, name):
-        w, h = self._size(name)
-        return None, None, w, h

@@ -709,18 +709,57 @@ def data_xml(model, root, all_pres, kind, style_key, colours_key, drawing_rid):
 # ---------------------------------------------------------------------------------------
 # The drawing: the presentation points that carry a shape, placed in the frame.
 
-def _text_width(s, size):
-    """EMU a line of text takes at `size` points: CJK full width, the rest about half."""
-    return sum(size if ord(ch) > 0x2E7F else size * 0.55 for ch in s) * EMU_PT
+def _char_width(ch, size):
+    """Points a character takes at `size`: CJK characters and full-width punctuation a
+    whole em, the rest about half."""
+    return size if ord(ch) > 0x2E7F else size * 0.55
+
+
+# Characters that never begin a line: the line breaker pulls the character before them
+# down with them (and PowerPoint does the same for East Asian text).
+NO_LINE_START = set("，。、；：？！）》」』】〕”’…·%,.;:?!)]}")
+LINE_HEIGHT = 1.3  # a line in ems at the drawing's 90 % spacing, for fonts as tall as the CJK ones
+PARA_AFTER = {0: 0.35, 1: 0.15}  # space after a paragraph in ems, as _drawing_paras writes it
+
+
+def _units(text):
+    """The pieces a line may break between: a CJK character, or a word of other characters
+    with the spaces after it."""
+    units = []
+    for ch in text:
+        if ord(ch) > 0x2E7F or not units or ord(units[-1][-1]) > 0x2E7F or units[-1][-1] == " ":
+            units.append(ch)
+        else:
+            units[-1] += ch
+    return units
+
+
+def _line_count(text, size, width):
+    """How many lines a paragraph takes at `size` points in `width` points."""
+    lines, used, last = 1, 0.0, None
+    for unit in _units(text):
+        w = sum(_char_width(ch, size) for ch in unit.rstrip(" "))
+        if used + w > width and used > 0:
+            if unit[0] in NO_LINE_START and last is not None:
+                w += last  # the character before goes down with it
+            lines += 1
+            used = 0.0
+        while w > width:  # a word longer than the line breaks where it must
+            lines += 1
+            w -= width
+        used += w + sum(_char_width(ch, size) for ch in unit[len(unit.rstrip(" ")):])
+        last = w
+    return lines
 
 
 def _fits(paras, w, h, size):
-    lines = 0
+    """Whether the paragraphs fit a text box of w × h EMU at `size` points."""
+    height = 0.0
     for t, level in paras:
+        sz = size if not level else size * 0.78
         indent = 228600 if level else 0
-        avail = max(1, w - indent)
-        lines += max(1, math.ceil(_text_width(t, size if not level else size * 0.78) / avail))
-    return lines * size * 1.2 * EMU_PT <= h
+        height += _line_count(t, sz, max(1, w - indent) / EMU_PT) * sz * LINE_HEIGHT + sz * PARA_AFTER[min(level, 1)]
+    return height * EMU_PT <= h
 
 
 SIZES = (48, 44, 40, 36, 32, 28, 24, 20, 18, 16, 14, 12, 11, 10, 9, 8, 7, 6, 5)

@@ -1,5 +1,6 @@
 """Our own looks: a colour scheme, a font scheme, a background and the shapes that
 decorate the master. One look gives the theme part of a presentation and a .thmx."""
+import re
 from dataclasses import dataclass, field
 
 from .package import XML_HEAD, attr, text
@@ -21,6 +22,7 @@ class Gradient:
 @dataclass(frozen=True)
 class PictureFill:
     picture: str  # a picture name known to the generator, e.g. "瀑布背景.jpg"
+    transparency: int = 0  # percent, as 设置背景格式 → 透明度 sets it
 
 
 @dataclass(frozen=True)
@@ -56,8 +58,10 @@ class Look:
 
 
 def colour(value, alpha=100):
+    """RRGGBB, or a colour of the theme by its name ("tx1", "bg1", "accent2")."""
     inner = "" if alpha >= 100 else '<a:alpha val="%d"/>' % (alpha * 1000)
-    return '<a:srgbClr val="%s">%s</a:srgbClr>' % (value, inner)
+    tag = "a:srgbClr" if re.fullmatch(r"[0-9A-Fa-f]{6}", value) else "a:schemeClr"
+    return '<%s val="%s">%s</%s>' % (tag, value, inner, tag) if inner else '<%s val="%s"/>' % (tag, value)
 
 
 def fill_xml(fill, alpha=100, picture_rid=None):
@@ -68,8 +72,11 @@ def fill_xml(fill, alpha=100, picture_rid=None):
         return ('<a:gradFill flip="none" rotWithShape="1"><a:gsLst>%s</a:gsLst>'
                 '<a:lin ang="%d" scaled="1"/><a:tileRect/></a:gradFill>' % (stops, fill.angle * 60000))
     if isinstance(fill, PictureFill):
-        return ('<a:blipFill dpi="0" rotWithShape="1"><a:blip r:embed="%s"/><a:srcRect/>'
-                '<a:stretch><a:fillRect/></a:stretch></a:blipFill>' % picture_rid)
+        # 透明度 is kept as the opacity left to the picture.
+        blip = ('<a:blip r:embed="%s"><a:alphaModFix amt="%d"/></a:blip>' % (picture_rid, (100 - fill.transparency) * 1000)
+                if fill.transparency else '<a:blip r:embed="%s"/>' % picture_rid)
+        return ('<a:blipFill dpi="0" rotWithShape="1">%s<a:srcRect/><a:stretch><a:fillRect/></a:stretch></a:blipFill>'
+                % blip)
     raise TypeError(fill)
 
 

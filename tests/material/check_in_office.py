@@ -4,9 +4,12 @@ checks what a learner would see, against the generator's own account of each fil
 manifest): the files open; each presentation has its slides in order with their titles,
 the pictures and sounds the steps insert, SmartArt graphics with their texts, the
 transitions, animations with their start, delay, duration and options, hidden slides,
-notes and slide-show settings; the parts of each SmartArt graphic against the schemas
-(diagram_parts.py), and the timing trees where LibreOffice does not read them as
-PowerPoint does (timing_parts.py); documents hold their paragraphs; the other files are
+notes and slide-show settings; the slide size, layouts, fonts, bullets, placeholder boxes,
+text boxes, table columns, backgrounds and pictures of the master that the steps set;
+SmartArt texts that fit their shapes; the parts of each SmartArt graphic
+(diagram_parts.py), the slide, layout and master parts (slide_parts.py) and the timing
+trees where LibreOffice does not read them as PowerPoint does (timing_parts.py) against
+the schemas; documents hold their paragraphs; the other files are
 what their names say. One office process for all files; one line a kind of claim.
 
     check_in_office.py MANIFEST MATERIAL_ROOT"""
@@ -20,6 +23,7 @@ import time
 import zipfile
 
 import diagram_parts
+import slide_parts
 import timing_parts
 import uno
 from com.sun.star.beans import PropertyValue
@@ -113,6 +117,72 @@ def embedded(picture):
     return picture.FillBitmap is not None  # a fill is read from the package, never linked
 
 
+def paragraphs_of(shape):
+    en = shape.getText().createEnumeration()
+    while en.hasMoreElements():
+        yield en.nextElement()
+
+
+def first_run(shape):
+    """[font, size, bold, colour] of the first run of a text shape, as the office shows it."""
+    for para in paragraphs_of(shape):
+        runs = para.createEnumeration()
+        if runs.hasMoreElements():
+            r = runs.nextElement()
+            return [r.CharFontNameAsian, round(r.CharHeight), r.CharWeight > 100, "%06X" % (r.CharColor & 0xFFFFFF)]
+    return None
+
+
+TEXT_KINDS = {"title": "TitleTextShape", "subtitle": "SubtitleShape", "body": "OutlinerShape"}
+NUMBER_NONE = 5  # com.sun.star.style.NumberingType: no bullet
+
+
+def has_bullet(para):
+    level = {p.Name: p.Value for p in para.NumberingRules.getByIndex(para.NumberingLevel or 0)}
+    return level["NumberingType"] != NUMBER_NONE
+
+
+def emu(value):  # 1/100 mm to EMU
+    return value * 360
+
+
+def near(a, b, tolerance=2 * 360):
+    return len(a) == len(b) and all(abs(x - y) <= tolerance for x, y in zip(a, b))
+
+
+def laid_out_height(doc, page, width, paras, fonts):
+    """The height (1/100 mm) the office lays paragraphs out in at `width`: a scratch text box
+    on the page, growing with its text, formatted as the drawing formats them."""
+    box = doc.createInstance("com.sun.star.drawing.TextShape")
+    page.add(box)
+    try:
+        box.TextAutoGrowWidth, box.TextAutoGrowHeight, box.TextWordWrap = False, True, True
+        box.TextLeftDistance = box.TextRightDistance = box.TextUpperDistance = box.TextLowerDistance = 0
+        box.Size = uno.createUnoStruct("com.sun.star.awt.Size", width, 100)
+        box.setString("\n".join(p[0] for p in paras))
+        for para, (_, size, margin, spacing, after) in zip(paragraphs_of(box), paras):
+            para.CharFontName, para.CharFontNameAsian = fonts
+            para.CharHeight = para.CharHeightAsian = size
+            para.ParaLeftMargin = round(margin / 360)
+            para.ParaLineSpacing = uno.createUnoStruct("com.sun.star.style.LineSpacing", 0, int(spacing))
+            para.ParaBottomMargin = round(size * after / 100 * 2540 / 72)
+        return box.Size.Height
+    finally:
+        page.remove(box)
+
+
+def check_diagram_texts(doc, page, graphic, drawn, where, claims):
+    """Each text of the slide's SmartArt drawing, laid out by the office in the fonts it took
+    for the graphic, fits the box the drawing gives it."""
+    texts = [graphic.getByIndex(k) for k in range(graphic.getCount()) if graphic.getByIndex(k).getString()]
+    run = next(paragraphs_of(texts[0])).createEnumeration().nextElement() if texts else None
+    fonts = (run.CharFontName, run.CharFontNameAsian) if run else ("", "")
+    for width, height, paras in drawn:
+        need = laid_out_height(doc, page, round(width / 360), paras, fonts)
+        claims.check("SmartArt texts fit their shapes", need <= height / 360 * 1.02,
+                     "%s: %s needs %d, has %d (1/100 mm)" % (where, paras[0][0], need, height / 360))
+
+
 def children(node):
     out = []
     if hasattr(node, "createEnumeration"):
@@ -165,6 +235,8 @@ STEP_CLAIMS = (("start", "animation starts and delays"),
 def check_presentation(doc, path, entry, claims):
     name = entry["path"]
     pages = doc.getDrawPages()
+    with zipfile.ZipFile(path) as z:
+        drawn = diagram_parts.drawn_texts(z)
     expected = entry["slides"]
     claims.check("slides in order with their titles", pages.getCount() == len(expected) and
                  [title_of(pages.getByIndex(i)) for i in range(pages.getCount())] == [s["title"] for s in expected],
@@ -180,7 +252,10 @@ def check_presentation(doc, path, entry, claims):
         media = [s for s in shapes(page) if s.getShapeType().endswith("MediaShape")]
         claims.check("sounds embedded", len(media) == len(slide["sounds"]),
                      "%s: %d sounds, expected %s" % (where, len(media), slide["sounds"]))
-        diagrams = [diagram_texts(s) for s in shapes(page) if is_diagram(s)]
+        smartart = [s for s in shapes(page) if is_diagram(s)]
+        diagrams = [diagram_texts(s) for s in smartart]
+        if smartart:
+            check_diagram_texts(doc, page, smartart[0], drawn.get("ppt/slides/slide%d.xml" % (i + 1), ()), where, claims)
         claims.check("SmartArt graphics with all their texts", diagrams == slide["diagrams"],
                      "%s: %s, expected %s" % (where, diagrams, slide["diagrams"]))
         tables = [s for s in shapes(page) if "TableShape" in s.getShapeType()]
@@ -205,10 +280,14 @@ def check_presentation(doc, path, entry, claims):
             want = [tuple(as_read(step)[k] for k in keys) for step in slide["steps"]]
             claims.check(claim, got == want, "%s: %s, expected %s" % (where, got, want))
         claims.check("hidden slides", (not page.Visible) == slide["hidden"], "%s: visible %s" % (where, page.Visible))
+        check_formatting(page, slide, where, claims)
         notes = " ".join(s.getString() for s in shapes(page.getNotesPage())
                          if s.getShapeType() == "com.sun.star.presentation.NotesShape")
         claims.check("notes", slide["notes"] in notes if slide["notes"] else not notes.strip(),
                      "%s: notes %r" % (where, notes))
+    first = pages.getByIndex(0)
+    claims.check("slide size", near([emu(first.Width), emu(first.Height)], entry["slide_size"]),
+                 "%s: %d x %d" % (name, first.Width, first.Height))
     # LibreOffice reads the loop but not the kind of show, so the kind is read from the file.
     show = doc.getPresentation()
     with zipfile.ZipFile(path) as z:
@@ -219,6 +298,9 @@ def check_presentation(doc, path, entry, claims):
     with zipfile.ZipFile(path) as z:
         found = diagram_parts.problems(z)
         timing = timing_parts.problems(z)
+        order = slide_parts.problems(z)
+    claims.check("slide, layout and master parts in the schemas' element order", not order,
+                 "%s: %s" % (name, "; ".join(order[:5])))
     for kind, claim in (("order", "SmartArt parts in the schemas' element order"),
                         ("relations", "SmartArt parts related and typed"),
                         ("model", "SmartArt data models whole, shape ids unique")):
@@ -230,6 +312,45 @@ def check_presentation(doc, path, entry, claims):
     claims.check("custom shows", sorted(customs.getElementNames()) == sorted(c[0] for c in entry["custom_shows"]) and
                  all(customs.getByName(c[0]).getCount() == len(c[1]) for c in entry["custom_shows"]),
                  "%s: %s" % (name, customs.getElementNames()))
+
+
+def check_formatting(page, slide, where, claims):
+    """What the steps set on slides, layouts and the master, as the slide shows it."""
+    claims.check("slides on their layouts", page.MasterPage.Name == slide["layout"],
+                 "%s: on %s, expected %s" % (where, page.MasterPage.Name, slide["layout"]))
+    found = []
+    for which, text, font, size, bold, colour in slide["texts"]:
+        shape = next((s for s in shapes(page) if s.getShapeType().endswith("." + TEXT_KINDS[which]) and
+                      s.getString().startswith(text)), None)
+        run = first_run(shape) if shape is not None else None
+        found.append(run and [which, text] + run[:3] + [run[3] if colour else ""])
+    claims.check("text fonts, sizes, weight and colours", found == slide["texts"],
+                 "%s: %s, expected %s" % (where, found, slide["texts"]))
+    bullets = {p.getString(): has_bullet(p) for s in shapes(page) if s.getShapeType().endswith(".OutlinerShape")
+               for p in paragraphs_of(s)}
+    claims.check("paragraphs with and without bullets",
+                 all(bullets.get(t) == b for t, b in slide["bullets"].items()), "%s: %s" % (where, bullets))
+    if slide["body_box"]:
+        body = [s for s in shapes(page) if s.getShapeType().endswith(".OutlinerShape")][:1]
+        box = [emu(v) for b in body for v in (b.Position.X, b.Position.Y, b.Size.Width, b.Size.Height)]
+        claims.check("placeholders where the steps put them", near(box, slide["body_box"]),
+                     "%s: %s, expected %s" % (where, box, slide["body_box"]))
+    texts = [s.getString().split("\n") for s in shapes(page) if hasattr(s, "getString")]
+    claims.check("text boxes with their paragraphs", all(box in texts for box in slide["text_boxes"]),
+                 "%s: %s, expected %s" % (where, texts, slide["text_boxes"]))
+    widths = [[emu(t.Model.Columns.getByIndex(k).Width) for k in range(t.Model.Columns.getCount())]
+              for t in shapes(page) if "TableShape" in t.getShapeType()]
+    claims.check("table column widths", len(widths) == len(slide["table_widths"]) and
+                 all(near(w, e) for w, e in zip(widths, slide["table_widths"])),
+                 "%s: %s, expected %s" % (where, widths, slide["table_widths"]))
+    # The slide's own background, else its master page's: LibreOffice makes a master page a layout.
+    fill = page.Background if page.Background is not None else page.MasterPage.Background
+    claims.check("backgrounds of slides, layouts and master with their transparency",
+                 fill is not None and [fill.FillStyle.value, fill.FillTransparence] == slide["background"],
+                 "%s: %s" % (where, fill and [fill.FillStyle.value, fill.FillTransparence]))
+    pictures = [s for s in shapes(page.MasterPage) if s.getShapeType() in GRAPHICS and s.Visible]
+    claims.check("pictures on the master and the layouts", len(pictures) == slide["master_pictures"],
+                 "%s: %d, expected %d" % (where, len(pictures), slide["master_pictures"]))
 
 
 def check_document(doc, entry, claims):

@@ -18,6 +18,7 @@ NS = {
     "r": "http://schemas.openxmlformats.org/officeDocument/2006/relationships",
     "rel": "http://schemas.openxmlformats.org/package/2006/relationships",
     "ct": "http://schemas.openxmlformats.org/package/2006/content-types",
+    "mc": "http://schemas.openxmlformats.org/markup-compatibility/2006",
 }
 R = NS["r"] + "/"
 REL_TYPES = {"dm": R + "diagramData", "lo": R + "diagramLayout", "qs": R + "diagramQuickStyle",
@@ -195,10 +196,12 @@ def short(tag):
     return next(p for p, u in NS.items() if u == uri) + ":" + local
 
 
-def check_order(element, root_tag, where, out):
-    """Every element below `element` against its content model."""
+def check_order(element, root_tag, where, out, models=None):
+    """Every element below `element` against its content model (`models`: more of them,
+    by tag, over ours)."""
     for el in element.iter():
-        model = LABEL_MODELS.get(root_tag) if el.tag == q("dgm:styleLbl") else MODEL.get(el.tag)
+        model = LABEL_MODELS.get(root_tag) if el.tag == q("dgm:styleLbl") else \
+            (models or {}).get(el.tag) or MODEL.get(el.tag)
         if el.tag in COLOUR_LISTS:
             model = ("seq", [([q(t) for t in COLOUR.split("|")], False)])
         for name in REQUIRED.get(el.tag, ()):
@@ -347,3 +350,38 @@ def check_model(xml, where, out):
         shapes = [s.get("modelId") for s in xml["drawing"].iter(q("dsp:sp"))]
         if len(shapes) != len(set(shapes)) or not set(shapes) <= pres:
             out.append("%s: drawn shapes that are no presentation points" % where)
+
+
+def drawn_texts(z):
+    """{slide part: [(width, height, [(text, size, left margin, line spacing %, space after %), …]), …]}:
+    each text of the SmartArt drawings with the box it is laid in (EMU, insets taken off),
+    for a text layout of the office to tell whether it fits."""
+    out = {}
+    for slide in sorted(n for n in z.namelist() if re.fullmatch(r"ppt/slides/slide\d+\.xml", n)):
+        rels_name = "ppt/slides/_rels/" + slide.rsplit("/", 1)[1] + ".rels"
+        drawings = [posixpath.normpath(posixpath.join("ppt/slides", r.get("Target")))
+                    for r in ET.fromstring(z.read(rels_name)).findall("rel:Relationship", NS)
+                    if r.get("Type") == DRAWING_REL] if rels_name in z.namelist() else []
+        for part in sorted(drawings):
+            for sp in ET.fromstring(z.read(part)).iter(q("dsp:sp")):
+                body = sp.find("dsp:txBody", NS)
+                paras = []
+                for p in body.findall("a:p", NS) if body is not None else ():
+                    ppr, rpr = p.find("a:pPr", NS), p.find("a:r/a:rPr", NS)
+                    if rpr is None:
+                        continue
+                    pct = {k: int(p.find("a:pPr/a:%s/a:spcPct" % k, NS).get("val")) / 1000
+                           if p.find("a:pPr/a:%s/a:spcPct" % k, NS) is not None else d
+                           for k, d in (("lnSpc", 100), ("spcAft", 0))}
+                    paras.append(("".join(t.text or "" for t in p.iter(q("a:t"))), int(rpr.get("sz")) / 100,
+                                  int(ppr.get("marL", 0)) if ppr is not None else 0, pct["lnSpc"], pct["spcAft"]))
+                if not paras:
+                    continue
+                ext = (sp.find("dsp:txXfrm/a:ext", NS) if sp.find("dsp:txXfrm", NS) is not None
+                       else sp.find("dsp:spPr/a:xfrm/a:ext", NS))
+                bp = body.find("a:bodyPr", NS)
+                inset = {k: int(bp.get(k, d)) for k, d in (("lIns", 91440), ("rIns", 91440), ("tIns", 45720),
+                                                            ("bIns", 45720))}
+                out.setdefault(slide, []).append((int(ext.get("cx")) - inset["lIns"] - inset["rIns"],
+                                                  int(ext.get("cy")) - inset["tIns"] - inset["bIns"], paras))
+    return out
