@@ -31,7 +31,12 @@ void copyMissing(const fs::path& from, const fs::path& to, Outcome& outcome) {
             ++outcome.copied;
         } else {
             ++outcome.failed;
-            fs::remove(target, here);  // no half-written file stands in for the original
+            // A file made there meanwhile is the learner's and stays; a half-written copy
+            // of ours must not stand in for the original.
+            if (here != std::errc::file_exists) {
+                std::error_code ignored;
+                fs::remove(target, ignored);
+            }
         }
     }
     if (ec) ++outcome.failed;
