@@ -1,6 +1,6 @@
 """实例5: the launch of 青穹X1, a phone of an invented company — a black master with the
 company's emblem, a launch picture behind the title slide, a SmartArt list and a table of
-specifications, everything animated to play by itself, and a looping kiosk show."""
+technical data, everything animated to play by itself, and a looping kiosk show."""
 import dataclasses
 
 from api import Diagram, Document, Effect, P, Para, Picture, PictureFill, Presentation, Show, Slide, Solid, Table, \
@@ -18,11 +18,11 @@ PICTURES.update({
 COMPANY = "青穹移动通讯有限公司"
 LOOKS = ("6.7英寸超窄边框曲面屏，机身厚度仅7.9毫米", "星空黑、冰川蓝、晨雾白三种配色可选")
 CAMERAS = ("5000万像素主摄", "1200万像素超广角", "AI夜景拍摄")
-SPECS = (("处理器", "八核5G旗舰芯片"), ("运行内存", "12GB"), ("电池容量", "5000mAh"), ("快充功率", "67W有线快充"))
+PARAMETERS = (("处理器", "八核5G旗舰芯片"), ("运行内存", "12GB"), ("电池容量", "5000mAh"), ("快充功率", "67W有线快充"))
 
 
 def launch_notes():
-    """青穹X1发布资料.docx: what marketing hands over — the phone's looks, cameras and specifications."""
+    """青穹X1发布资料.docx: what marketing hands over — the phone's looks, cameras and technical data."""
     return Document("青穹X1发布资料", [
         Para("青穹X1发布资料", "标题"),
         "说明：青穹移动通讯有限公司和“青穹X1”手机均为本练习虚构，文中的参数仅供制作演示文稿练习使用。",
@@ -41,7 +41,7 @@ def launch_notes():
         "主摄支持光学防抖，运动中拍摄也能保持画面稳定；超广角镜头视角达120°，适合拍摄风景和建筑；"
         "AI夜景模式连续拍摄多帧画面合成，在弱光环境下照片依然明亮清晰。前置自拍镜头为3200万像素。",
         Para("性能参数", "标题 1"),
-        *("%s：%s" % row for row in SPECS),
+        *("%s：%s" % row for row in PARAMETERS),
         "存储容量：256GB或512GB。使用67W有线快充，约40分钟即可充满电池。",
         Para("上市信息", "标题 1"),
         "发布会结束后即开启预约，首批产品在各地专卖店和官方商城同步发售。",
@@ -91,7 +91,7 @@ def finished():
                   # 形状 (放大, 圆), 序列 “逐个”; a pause of 0.5 s before the first shape only.
                   Effect("diagram", "形状", start="after", duration=1000, by_paragraph=True, delays=(500,)),
               )),
-        Slide("标题和内容", "性能与续航", tables=(Table((("项目", "参数"),) + SPECS),),
+        Slide("标题和内容", "性能与续航", tables=(Table((("项目", "参数"),) + PARAMETERS),),
               transition=cube, animations=(
                   Effect("title", "劈裂", "中央向左右展开", start="after"),
                   Effect("table", "随机线条", "水平", start="after", duration=1000),
