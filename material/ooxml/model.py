@@ -71,8 +71,9 @@ class Shape:
 class Diagram:
     """A SmartArt graphic (插入 → SmartArt): its layout as the gallery names it and its
     text, one item a shape; an item may be (text, (second-level texts…)). The layouts,
-    colours and styles the writer knows are in smartart.py (GALLERY, _colour_scheme,
-    QUICK_STYLES); a radial layout takes one item, whose sub-items go round it."""
+    colours and styles the writer knows are in smartart_layouts.py (GALLERY) and
+    smartart_styles.py (_colour_scheme, QUICK_STYLES); a radial layout takes one item,
+    whose sub-items go round it."""
     layout: str  # "基本流程", "垂直项目符号列表", "基本循环", "组织结构图", …
     items: tuple
     box: tuple = (914400, 1600200, 7315200, 4114800)  # EMU; by default the content area

@@ -6,7 +6,8 @@ from xml.sax.saxutils import escape
 import dataclasses
 
 from .model import P, paragraphs
-from .pptx import BODY_BOX, LAYOUTS, LAYOUT_INDEX, LEFT_BOX, RIGHT_BOX, TITLE_BOX, fit_picture
+from .pptx import fit_picture
+from .pptx_master import BODY_BOX, LAYOUTS, LAYOUT_INDEX, LEFT_BOX, RIGHT_BOX, TITLE_BOX
 from .theme import Gradient, PictureFill, Solid
 
 EMU_PX = 9525  # at 96 dots an inch
