@@ -125,11 +125,28 @@ EMBER = Look(
     title_decorations=(Decoration((0, H - 1371600, W, 1371600), Solid("D2381C")),
                        Decoration((0, H - 1447800, W, 76200), Solid("F08A24"))))
 # ---- cases 4 to 6 ------------------------------------------------------------------
-# 图解: the theme file of case 6. A .thmx of ours carries the colour and font schemes,
-# so the look is those alone on white: what a presentation gets from applying the file.
-# Strong red, amber and blue for charts and SmartArt, dark slate for the text.
+# 图解: the theme file of case 6, for a government work report turned into diagrams.
+# Calm and official: warm white paper under a red band edged in gold, a gold ribbon
+# hanging at the right, a red mark on a thin blue rule under the title and a blue band at
+# the foot; on the title slide three rising bars stand on that rule, and a
+# second rule parts the title from the subtitle. Every shape keeps clear
+# of the placeholders. Strong red, amber and blue for charts and SmartArt, dark slate for
+# the text, deep red titles.
+_RED, _GOLD, _BLUE = "C0392B", "E3A21A", "2E6DA4"
 ILLUSTRATED = Look(
     name="图解", dark1="1F2D3D", light1="FFFFFF", dark2="B03A2E", light2="F4F6F7",
     accents=("D9412F", "F39C12", "2E86C1", "27AE60", "8E44AD", "16A085"),
     hlink="2471A3", fol_hlink="7D3C98", major_latin="Arial", major_ea="黑体", minor_latin="Arial",
-    minor_ea="微软雅黑", background=Solid("FFFFFF"))
+    minor_ea="微软雅黑", background=Gradient(((0, "FFFFFF"), (100, "F6F1E7")), 90), title_color="9E1F14",
+    decorations=(Decoration((0, 0, W, 146304), Solid(_RED)),
+                 Decoration((0, 146304, W, 36576), Solid(_GOLD)),
+                 Decoration((8778240, 0, 228600, 640080), Solid(_GOLD), "path",
+                            ((0, 0), (100000, 0), (100000, 100000), (50000, 78000), (0, 100000))),
+                 Decoration((457200, 1464310, 8229600, 12700), Solid(_BLUE)),
+                 Decoration((457200, 1447800, 914400, 45720), Solid(_RED)),
+                 Decoration((0, H - 91440, W, 91440), Solid(_BLUE))),
+    title_decorations=(Decoration((3931920, 915670, 274320, 548640), Solid(_RED)),  # standing on the rule
+                       Decoration((4434840, 687070, 274320, 777240), Solid(_GOLD)),
+                       Decoration((4937760, 458470, 274320, 1005840), Solid(_BLUE)),
+                       Decoration((1371600, 3737610, 6400800, 12700), Solid(_BLUE)),
+                       Decoration((4114800, 3721100, 914400, 45720), Solid(_RED))))

@@ -4,7 +4,7 @@ the writer of the master, the layouts and their text levels (a mix-in of pptx.Wr
 whose package, presentation and picture writer it uses)."""
 import dataclasses
 
-from .model import LayoutFormat, TextStyle
+from .model import LayoutFormat, Presentation, TextStyle
 from .package import R, XML_HEAD, attr
 from .theme import colour, decoration_xml, fill_xml
 
@@ -121,7 +121,8 @@ def placeholder_sp(spid, name, ph, body, box=None):
 
 
 class MasterWriter:
-    """The master and its layouts, for pptx.Writer."""
+    """The master and its layouts, for pptx.Writer and for a theme file (ThemeMasterWriter)."""
+    folder = "ppt"  # where the package keeps them; a theme file keeps them under "theme"
 
     def _levels(self, size, bullets=True, sizes=None, style=None):
         style = style or TextStyle()
@@ -140,7 +141,7 @@ class MasterWriter:
 
     def _master(self):
         p, look, pkg = self.p, self.p.look, self.pkg
-        src = "ppt/slideMasters/slideMaster1.xml"
+        src = self.folder + "/slideMasters/slideMaster1.xml"
         pkg.relate(src, R + "theme", "../theme/theme1.xml")
         bg = p.master_background or look.background
         bg_rid = self.image_rel(src, bg.picture) if hasattr(bg, "picture") else None
@@ -199,7 +200,7 @@ class MasterWriter:
 
     def _layout(self, i):
         name, kind, phs = LAYOUTS[i]
-        src = "ppt/slideLayouts/slideLayout%d.xml" % (i + 1)
+        src = self.folder + "/slideLayouts/slideLayout%d.xml" % (i + 1)
         self.pkg.relate(src, R + "slideMaster", "../slideMasters/slideMaster1.xml")
         fmt = self.p.layouts.get(name) or LayoutFormat()
         shapes = []
@@ -230,3 +231,22 @@ class MasterWriter:
             NS, ' showMasterSp="0"' if fmt.hide_master_graphics else "", kind, attr(name), bg, nv_group(),
             "".join(shapes))
         self.pkg.add(src, xml, CT + "slideLayout+xml")
+
+
+class ThemeMasterWriter(MasterWriter):
+    """The master and layouts of a look alone, as a theme file carries them: the look's
+    background, decorations and text styles, on the 4:3 slide, with no step's changes."""
+    folder = "theme"
+
+    def __init__(self, look, pkg):
+        self.p = Presentation(look.name, look, [])
+        self.pkg = pkg
+
+    def box(self, box):
+        return box
+
+    def image_rel(self, source, name):
+        raise TypeError("a look's background is a colour or a gradient; a theme file carries no pictures")
+
+    def write(self):
+        self._master()

@@ -118,17 +118,20 @@ def theme_xml(look):
 
 def write_thmx(look, path):
     """A theme file as the presentation program saves one from "保存当前主题": the theme
-    part behind a theme manager. It carries colours, fonts and effects."""
-    from .package import Package
+    part behind a theme manager, and the slide master with its layouts that the theme part
+    leads to, so that applying the file brings the look's background, decorations and
+    text styles along with its colours, fonts and effects."""
+    from .package import R, Package
+    from .pptx_master import ThemeMasterWriter  # it builds on this module
     pkg = Package()
     pkg.add("theme/theme/themeManager.xml",
             XML_HEAD + '<a:themeManager xmlns:a="%s"/>' % NS_A,
             "application/vnd.openxmlformats-officedocument.themeManager+xml")
     pkg.add("theme/theme/theme1.xml", theme_xml(look), "application/vnd.openxmlformats-officedocument.theme+xml")
-    pkg.relate("", "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument",
-               "theme/theme/themeManager.xml")
-    pkg.relate("theme/theme/themeManager.xml",
-               "http://schemas.openxmlformats.org/officeDocument/2006/relationships/theme", "theme1.xml")
+    pkg.relate("", R + "officeDocument", "theme/theme/themeManager.xml")
+    pkg.relate("theme/theme/themeManager.xml", R + "theme", "theme1.xml")
+    pkg.relate("theme/theme/theme1.xml", R + "slideMaster", "../slideMasters/slideMaster1.xml")
+    ThemeMasterWriter(look, pkg).write()
     pkg.write(path)
 
 
