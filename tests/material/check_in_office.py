@@ -24,6 +24,7 @@ import zipfile
 
 import diagram_parts
 import slide_parts
+import table_styles
 import timing_parts
 import uno
 from com.sun.star.beans import PropertyValue
@@ -299,6 +300,8 @@ def check_presentation(doc, path, entry, claims):
         found = diagram_parts.problems(z)
         timing = timing_parts.problems(z)
         order = slide_parts.problems(z)
+        looks = table_styles.problems(z)
+    claims.check("table styles look like their names", not looks, "%s: %s" % (name, "; ".join(looks[:5])))
     claims.check("slide, layout and master parts in the schemas' element order", not order,
                  "%s: %s" % (name, "; ".join(order[:5])))
     for kind, claim in (("order", "SmartArt parts in the schemas' element order"),
@@ -386,6 +389,8 @@ def main():
     manifest = json.loads(pathlib.Path(sys.argv[1]).read_text(encoding="utf-8"))
     root = pathlib.Path(sys.argv[2])
     claims = Claims()
+    looks = table_styles.writer_problems()
+    claims.check("table styles look like their names", not looks, "; ".join(looks[:5]))
     with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
         office, desktop = start_office(profile)
         try:
