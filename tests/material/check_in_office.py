@@ -26,6 +26,7 @@ import diagram_parts
 import slide_parts
 import table_styles
 import timing_parts
+import tune_ends
 import uno
 from com.sun.star.beans import PropertyValue
 from com.sun.star.connection import NoConnectException
@@ -374,6 +375,9 @@ def check_plain(path, entry, claims):
     elif kind == "sound":
         ok = data[:4] == b"RIFF" if path.suffix.lower() == ".wav" else data[:3] == b"ID3" or data[0] == 0xFF
         claims.check("sounds are WAV or MP3 as named", ok, entry["path"])
+        if path.suffix.lower() == ".mp3":  # every tune of ours is played looped
+            seams = tune_ends.problems(path)
+            claims.check("looped tunes end on their beat", not seams, "%s: %s" % (entry["path"], "; ".join(seams)))
     elif kind == "pdf":
         claims.check("PDF files with their pages", data.startswith(b"%PDF") and
                      data.count(b"/Type /Page ") == entry["pages"], entry["path"])
