@@ -15,28 +15,37 @@ def frequency(name):
     return 440.0 * 2 ** ((NOTE[pitch] - 9) / 12 + (octave - 4))
 
 
-def tone(samples, start, freq, length, volume, decay=3.0, harmonics=(1.0, 0.35, 0.15)):
+def tone(samples, start, freq, length, volume, decay=3.0, harmonics=(1.0, 0.35, 0.15), release=0):
+    """A note, cut off at its length or faded out over its last `release` samples; what
+    rings on past the end of `samples` sounds at their start, as when a player loops them."""
     n = int(length * RATE)
     first = int(start * RATE)
     for i in range(n):
         t = i / RATE
-        envelope = min(1.0, i / 400) * math.exp(-decay * t)
+        envelope = min(1.0, i / 400, (n - i) / release if release else 1.0) * math.exp(-decay * t)
         value = sum(a * math.sin(2 * math.pi * freq * (k + 1) * t) for k, a in enumerate(harmonics))
-        samples[first + i] += volume * envelope * value
+        samples[(first + i) % len(samples)] += volume * envelope * value
+
+
+def length(melody, beat):
+    """Seconds one round of a tune lasts: its beats, no more."""
+    return sum(b for _, b in melody) * beat
 
 
 def tune(melody, beat=0.42, bass=(), volume=0.28):
-    """melody: [(note or "", beats)]; bass: [(note, beats)] played under it."""
-    total = sum(b for _, b in melody) * beat + 1.5
-    samples = [0.0] * int(total * RATE)
+    """melody: [(note or "", beats)]; bass: [(note, beats)] played under it. One round,
+    exactly its beats long, made to be looped: the notes that ring on past the last beat
+    sound over the first, so the round closes on its beat without a gap or a seam."""
+    samples = [0.0] * round(length(melody, beat) * RATE)
     at = 0.0
     for note, beats in melody:
         if note:
-            tone(samples, at, frequency(note), beats * beat + 0.6, volume)
+            tone(samples, at, frequency(note), beats * beat + 0.6, volume, release=400)
         at += beats * beat
     at = 0.0
     for note, beats in bass:
-        tone(samples, at, frequency(note), beats * beat + 0.4, volume * 0.6, decay=1.5, harmonics=(1.0, 0.2))
+        tone(samples, at, frequency(note), beats * beat + 0.4, volume * 0.6, decay=1.5, harmonics=(1.0, 0.2),
+             release=400)
         at += beats * beat
     return samples
 

@@ -28,14 +28,14 @@ MUSIC_BEAT = 0.5
 MUSIC_MELODY = [("D5", 2), ("F#5", 1), ("A5", 1), ("G5", 1.5), ("F#5", 0.5), ("E5", 2),
                 ("B4", 1), ("D5", 1), ("E5", 1), ("F#5", 1), ("E5", 3), ("", 1),
                 ("D5", 2), ("F#5", 1), ("A5", 1), ("B5", 1.5), ("A5", 0.5), ("G5", 2),
-                ("F#5", 1), ("E5", 1), ("D5", 1), ("E5", 1), ("D5", 4)]
+                ("F#5", 1), ("E5", 1), ("D5", 1), ("E5", 1), ("D5", 3), ("A4", 1)]
 MUSIC_BASS = [("D3", 4), ("G3", 4), ("B2", 4), ("A2", 4), ("D3", 4), ("G3", 4), ("A2", 4), ("D3", 4)]
 SOUNDS.update({"背景音乐.mp3": lambda: audio.tune(MUSIC_MELODY, beat=MUSIC_BEAT, bass=MUSIC_BASS)})
 
 
 def length_ms(melody, beat):
-    """How long a tune of audio.tune plays, for its play effect."""
-    return int((sum(b for _, b in melody) * beat + 1.5) * 1000)
+    """How long a round of a tune of audio.tune plays, for its play effect."""
+    return round(audio.length(melody, beat) * 1000)
 
 
 MUSIC_MS = length_ms(MUSIC_MELODY, MUSIC_BEAT)

@@ -16,11 +16,11 @@ TUNE = [("C5", 1), ("C5", 0.5), ("D5", 0.5), ("E5", 1), ("C5", 1),
         ("C5", 1), ("C5", 0.5), ("D5", 0.5), ("E5", 1), ("G5", 1),
         ("A5", 2), ("G5", 1), ("E5", 1),
         ("F5", 1), ("D5", 1), ("E5", 0.5), ("D5", 0.5), ("B4", 1),
-        ("C5", 3), ("", 1)]
+        ("C5", 3), ("G4", 1)]
 BASS = [("C3", 2), ("G2", 2), ("C3", 2), ("E3", 2), ("F2", 2), ("C3", 2), ("G2", 4),
         ("C3", 2), ("G2", 2), ("F2", 2), ("C3", 2), ("G2", 2), ("G2", 2), ("C3", 4)]
 
-TUNE_MS = int((sum(b for _, b in TUNE) * TUNE_BEAT + 1.5) * 1000)  # as long as audio.tune makes it
+TUNE_MS = round(audio.length(TUNE, TUNE_BEAT) * 1000)  # one round, as long as audio.tune makes it
 
 PICTURES.update({"安全出口.png": ("安全出口.svg", 1200, 600)})
 SOUNDS.update({"消防宣传曲.mp3": lambda: audio.tune(TUNE, beat=TUNE_BEAT, bass=BASS)})

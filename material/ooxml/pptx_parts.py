@@ -10,6 +10,54 @@ TABLE_STYLES = {  # name as the 表格样式 gallery shows it -> the style's ide
     "中度样式 4 - 强调 2": ("{8A107856-5554-42FB-B03E-39F5DBC370BA}", "accent2"),
 }
 
+# The table styles of the gallery, by the name before " - 强调 n", as the gallery draws
+# them; the accent comes from TABLE_STYLES. A part of a style, in the schema's order:
+# (part, text, bold, {edge: (width, colour)}, fill). A colour is a scheme colour, "accent"
+# the style's own, with a tint in thousandths of a percent: ("accent", 20000).
+_LINES = ("left", "right", "top", "bottom", "insideH", "insideV")
+TABLE_LOOKS = {
+    # A dark table: solid accent header and edges with light bold text, light lines
+    # between the cells, a pale body with darker bands.
+    "中度样式 2": (
+        ("wholeTbl", "dk1", False, {e: (12700, "lt1") for e in _LINES}, ("accent", 20000)),
+        ("band1H", None, False, {}, ("accent", 40000)),
+        ("band1V", None, False, {}, ("accent", 40000)),
+        ("lastCol", "lt1", True, {}, "accent"),
+        ("firstCol", "lt1", True, {}, "accent"),
+        ("lastRow", "lt1", True, {"top": (38100, "lt1")}, "accent"),
+        ("firstRow", "lt1", True, {"bottom": (38100, "lt1")}, "accent")),
+    # A light table: pale accent throughout with accent lines round and inside, a
+    # slightly darker header and bands, dark bold text in the header.
+    "中度样式 4": (
+        ("wholeTbl", "dk1", False, {e: (12700, "accent") for e in _LINES}, ("accent", 20000)),
+        ("band1H", None, False, {}, ("accent", 40000)),
+        ("band1V", None, False, {}, ("accent", 40000)),
+        ("lastCol", None, True, {}, None),
+        ("firstCol", None, True, {}, None),
+        ("lastRow", None, True, {"top": (25400, "accent")}, ("accent", 20000)),
+        ("firstRow", "dk1", True, {}, ("accent", 40000))),
+}
+
+
+def table_part(tag, accent, text, bold, lines, fill):
+    def colour(c):
+        c, tint = c if isinstance(c, tuple) else (c, None)
+        c = accent if c == "accent" else c
+        return '<a:schemeClr val="%s"><a:tint val="%d"/></a:schemeClr>' % (c, tint) if tint else \
+            '<a:schemeClr val="%s"/>' % c
+    out = ""
+    if text or bold:
+        out += '<a:tcTxStyle%s>%s</a:tcTxStyle>' % (' b="on"' if bold else "", (
+            '<a:fontRef idx="minor"><a:prstClr val="black"/></a:fontRef>' + colour(text)) if text else "")
+    edges = "".join('<a:%s><a:ln w="%d" cmpd="sng"><a:solidFill>%s</a:solidFill></a:ln></a:%s>' % (
+        e, lines[e][0], colour(lines[e][1]), e) for e in _LINES if e in lines)
+    if edges or fill:
+        out += '<a:tcStyle>%s%s</a:tcStyle>' % ('<a:tcBdr>%s</a:tcBdr>' % edges if edges else "",
+                                                '<a:fill><a:solidFill>%s</a:solidFill></a:fill>' % colour(fill)
+                                                if fill else "")
+    return '<a:%s>%s</a:%s>' % (tag, out, tag)
+
+
 # Transitions: name -> element (and whether it needs the 2010 extension), option -> attributes.
 TRANSITIONS = {
     "切出": ("cut", False, {}),
@@ -163,18 +211,6 @@ class PartWriter:
 
     @staticmethod
     def _table_style(name, sid, accent):
-        def cell(fill, bold=False, fore="dk1"):
-            return ('<a:tcTxStyle%s><a:fontRef idx="minor"><a:prstClr val="black"/></a:fontRef><a:schemeClr val="%s"/>'
-                    '</a:tcTxStyle><a:tcStyle><a:tcBdr><a:left><a:ln w="12700" cmpd="sng"><a:solidFill><a:schemeClr '
-                    'val="%s"/></a:solidFill></a:ln></a:left><a:right><a:ln w="12700" cmpd="sng"><a:solidFill>'
-                    '<a:schemeClr val="%s"/></a:solidFill></a:ln></a:right><a:top><a:ln w="12700" cmpd="sng"><a:solidFill>'
-                    '<a:schemeClr val="%s"/></a:solidFill></a:ln></a:top><a:bottom><a:ln w="12700" cmpd="sng"><a:solidFill>'
-                    '<a:schemeClr val="%s"/></a:solidFill></a:ln></a:bottom><a:insideH><a:ln w="12700" cmpd="sng">'
-                    '<a:solidFill><a:schemeClr val="%s"/></a:solidFill></a:ln></a:insideH><a:insideV><a:ln w="12700" '
-                    'cmpd="sng"><a:solidFill><a:schemeClr val="%s"/></a:solidFill></a:ln></a:insideV></a:tcBdr>'
-                    '<a:fill><a:solidFill><a:schemeClr val="%s">%s</a:schemeClr></a:solidFill></a:fill></a:tcStyle>'
-                    ) % (' b="on"' if bold else "", fore, accent, accent, accent, accent, accent, accent, accent, fill)
-        return ('<a:tblStyle styleId="%s" styleName=%s><a:wholeTbl>%s</a:wholeTbl><a:band1H>%s</a:band1H>'
-                '<a:firstRow>%s</a:firstRow></a:tblStyle>') % (
-            sid, attr(name), cell('<a:tint val="20000"/>'), cell('<a:tint val="40000"/>'),
-            cell('<a:tint val="40000"/>', bold=True))
+        parts = TABLE_LOOKS[name.split(" - ")[0]]
+        return '<a:tblStyle styleId="%s" styleName=%s>%s</a:tblStyle>' % (sid, attr(name), "".join(
+            table_part(tag, accent, *look) for tag, *look in parts))

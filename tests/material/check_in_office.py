@@ -27,7 +27,9 @@ import zipfile
 
 import diagram_parts
 import slide_parts
+import table_styles
 import timing_parts
+import tune_ends
 import uno
 from com.sun.star.beans import PropertyValue
 from com.sun.star.connection import NoConnectException
@@ -302,6 +304,8 @@ def check_presentation(doc, path, entry, claims):
         found = diagram_parts.problems(z)
         timing = timing_parts.problems(z)
         order = slide_parts.problems(z)
+        looks = table_styles.problems(z)
+    claims.check("table styles look like their names", not looks, "%s: %s" % (name, "; ".join(looks[:5])))
     claims.check("slide, layout and master parts in the schemas' element order", not order,
                  "%s: %s" % (name, "; ".join(order[:5])))
     for kind, claim in (("order", "SmartArt parts in the schemas' element order"),
@@ -464,6 +468,9 @@ def check_plain(path, entry, claims):
     elif kind == "sound":
         ok = data[:4] == b"RIFF" if path.suffix.lower() == ".wav" else data[:3] == b"ID3" or data[0] == 0xFF
         claims.check("sounds are WAV or MP3 as named", ok, entry["path"])
+        if path.suffix.lower() == ".mp3":  # every tune of ours is played looped
+            seams = tune_ends.problems(path)
+            claims.check("looped tunes end on their beat", not seams, "%s: %s" % (entry["path"], "; ".join(seams)))
     elif kind == "pdf":
         claims.check("PDF files with their pages", data.startswith(b"%PDF") and
                      data.count(b"/Type /Page ") == entry["pages"], entry["path"])
@@ -482,6 +489,8 @@ def main():
     manifest = json.loads(pathlib.Path(sys.argv[1]).read_text(encoding="utf-8"))
     root = pathlib.Path(sys.argv[2])
     claims = Claims()
+    looks = table_styles.writer_problems()
+    claims.check("table styles look like their names", not looks, "; ".join(looks[:5]))
     with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
         office, desktop = start_office(profile)
         try:
