@@ -362,6 +362,12 @@ def check_document(doc, entry, claims):
                  "%s: %d paragraphs" % (entry["path"], len(paragraphs)))
 
 
+def pdf_text(path, page):
+    """The text of one page, as a reader extracts it (poppler's pdftotext)."""
+    run = subprocess.run(["pdftotext", "-f", str(page), "-l", str(page), str(path), "-"], capture_output=True)
+    return run.stdout.decode("utf-8", "replace")
+
+
 def check_plain(path, entry, claims):
     data = path.read_bytes()
     kind = entry["kind"]
@@ -372,8 +378,12 @@ def check_plain(path, entry, claims):
         ok = data[:4] == b"RIFF" if path.suffix.lower() == ".wav" else data[:3] == b"ID3" or data[0] == 0xFF
         claims.check("sounds are WAV or MP3 as named", ok, entry["path"])
     elif kind == "pdf":
+        # A published PDF has text: each slide's page yields its title.
+        texts = [pdf_text(path, n) for n in range(1, len(entry["titles"]) + 1)]
+        missing = [t for t, page in zip(entry["titles"], texts) if t not in page]
         claims.check("PDF files with their pages", data.startswith(b"%PDF") and
-                     data.count(b"/Type /Page ") == entry["pages"], entry["path"])
+                     data.count(b"/Type /Page ") == entry["pages"] and not missing,
+                     "%s: %s" % (entry["path"], "titles not found as text: %s" % missing if missing else "ok"))
     elif kind == "thmx":
         with zipfile.ZipFile(path) as z:
             claims.check("theme files", z.testzip() is None and "theme/theme/theme1.xml" in z.namelist(), entry["path"])
