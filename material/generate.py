@@ -237,7 +237,7 @@ def main():
     res = Resources(pictures_dir, sounds_dir)
 
     # Slides drawn as pictures, for what a presentation makes besides itself.
-    slide_jobs, slide_files, handout_jobs = [], {}, []
+    slide_jobs, slide_files, slide_texts, handout_jobs = [], {}, {}, []
     for work_ in works:
         for folder in (work_.material, work_.answer):
             for name, item in folder.files.items():
@@ -252,11 +252,13 @@ def main():
                     if key in slide_files:
                         continue
                     svg = slides_dir / ("%d-%d%s.svg" % (len(slide_files), n, "-grey" if grey else ""))
+                    texts = []
                     svg.write_text(slide_svg(p, s, n, lambda pic: str(res.path(pic)),
-                                             lambda pic: PICTURES[pic][1:]), encoding="utf-8")
+                                             lambda pic: PICTURES[pic][1:], texts), encoding="utf-8")
                     jpg = svg.with_suffix(".jpg")
                     slide_jobs.append((svg, jpg, 960, 720, grey))
                     slide_files[key] = jpg
+                    slide_texts[key] = texts
     render(a.renderer, slide_jobs, work)
     handout_pages = {}
     for work_ in works:
@@ -296,14 +298,18 @@ def main():
                     shutil.copyfile(slide_files[(id(item.presentation), item.number, False)], target)
                     entry.update(kind="picture")
                 elif isinstance(item, api.SlidesPdf):
-                    if item.handouts:
-                        pages = [(handout_pages[(folder.path, name)].read_bytes(), 595.28, 841.89)]
-                    else:
+                    if item.handouts:  # a picture of the printed sheet
+                        pages = [(handout_pages[(folder.path, name)].read_bytes(), 595.28, 841.89, [])]
+                    else:  # a page a slide, its text over the picture; the drawing's pixels become points
                         numbers = item.slides or range(1, len(item.presentation.slides) + 1)
-                        pages = [(slide_files[(id(item.presentation), n, item.grey)].read_bytes(), 720.0, 540.0)
-                                 for n in numbers]
+                        keys = [(id(item.presentation), n, item.grey) for n in numbers]
+                        pages = [(slide_files[k].read_bytes(), 720.0, 540.0,
+                                  [tuple(v * 0.75 for v in t[:3]) + (t[3], t[4] * 0.75) for t in slide_texts[k]])
+                                 for k in keys]
                     write_pdf(pages, target, item.presentation.title)
-                    entry.update(kind="pdf", pages=len(pages))
+                    # The titles its pages must yield as text (none on a printed sheet).
+                    titles = [] if item.handouts else [item.presentation.slides[k[1] - 1].title for k in keys]
+                    entry.update(kind="pdf", pages=len(pages), titles=titles)
                 elif isinstance(item, str):
                     target.write_text(item.replace("\n", "\r\n"), encoding="utf-8-sig")
                     entry.update(kind="text")

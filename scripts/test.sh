@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
-install_missing "${BUILD_PACKAGES[@]}" libgtest-dev libreoffice-writer libreoffice-calc libreoffice-impress python3-uno \
+install_missing "${BUILD_PACKAGES[@]}" libgtest-dev libreoffice-writer libreoffice-calc libreoffice-impress python3-uno poppler-utils poppler-data \
     desktop-file-utils
 export QT_QPA_PLATFORM=offscreen
 for preset in default sanitize; do

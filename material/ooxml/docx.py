@@ -57,12 +57,18 @@ def write_document(document, path):
              XML_HEAD + '<Properties xmlns="http://schemas.openxmlformats.org/officeDocument/2006/extended-properties">'
              '<Application>Microsoft Office Word</Application><AppVersion>14.0000</AppVersion></Properties>')
     body = []
-    for p in document.paragraphs:
-        p = p if isinstance(p, Para) else Para(p)
+    paras = [p if isinstance(p, Para) else Para(p) for p in document.paragraphs]
+    for p, following in zip(paras, paras[1:] + [None]):
         style = STYLE_IDS[p.style]
         ppr = '<w:pPr><w:pStyle w:val="%s"/></w:pPr>' % style if style != "Normal" else ""
         if style.startswith("Heading"):
-            ppr = '<w:pPr><w:pStyle w:val="%s"/><w:ind w:firstLineChars="0" w:firstLine="0"/></w:pPr>' % style
+            # A heading keeps with its text or its first sub-item (the style's 与下段同页), but
+            # not with a heading of its own level or above: an outline of headings alone would
+            # otherwise be one unbreakable chain that the word processor moves to a new page.
+            nxt = STYLE_IDS[following.style] if following else ""
+            loose = nxt.startswith("Heading") and int(nxt[-1]) <= int(style[-1])
+            ppr = '<w:pPr><w:pStyle w:val="%s"/>%s<w:ind w:firstLineChars="0" w:firstLine="0"/></w:pPr>' % (
+                style, '<w:keepNext w:val="0"/>' if loose else "")
         body.append('<w:p>%s<w:r><w:t xml:space="preserve">%s</w:t></w:r></w:p>' % (ppr, text(p.text)))
     xml = (XML_HEAD + '<w:document %s><w:body>%s<w:sectPr><w:pgSz w:w="11906" w:h="16838"/><w:pgMar w:top="1440" '
            'w:right="1800" w:bottom="1440" w:left="1800" w:header="851" w:footer="992" w:gutter="0"/>'

@@ -459,6 +459,12 @@ def theme_file_problems(path, answers):
     return out if applied else ["no answer presentation is on its theme " + name]
 
 
+def pdf_text(path, page):
+    """The text of one page, as a reader extracts it (poppler's pdftotext)."""
+    run = subprocess.run(["pdftotext", "-f", str(page), "-l", str(page), str(path), "-"], capture_output=True)
+    return run.stdout.decode("utf-8", "replace")
+
+
 def check_plain(path, entry, claims):
     data = path.read_bytes()
     kind = entry["kind"]
@@ -472,8 +478,12 @@ def check_plain(path, entry, claims):
             seams = tune_ends.problems(path)
             claims.check("looped tunes end on their beat", not seams, "%s: %s" % (entry["path"], "; ".join(seams)))
     elif kind == "pdf":
+        # A published PDF has text: each slide's page yields its title.
+        texts = [pdf_text(path, n) for n in range(1, len(entry["titles"]) + 1)]
+        missing = [t for t, page in zip(entry["titles"], texts) if t not in page]
         claims.check("PDF files with their pages", data.startswith(b"%PDF") and
-                     data.count(b"/Type /Page ") == entry["pages"], entry["path"])
+                     data.count(b"/Type /Page ") == entry["pages"] and not missing,
+                     "%s: %s" % (entry["path"], "titles not found as text: %s" % missing if missing else "ok"))
     elif kind == "thmx":
         # The answers of the case whose material holds the theme file.
         answers = sorted(path.parents[len(pathlib.PurePosixPath(entry["path"]).parts) - 1]
