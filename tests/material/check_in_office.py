@@ -22,6 +22,7 @@ import tempfile
 import time
 import zipfile
 
+import contrast_parts
 import diagram_parts
 import slide_parts
 import timing_parts
@@ -299,6 +300,10 @@ def check_presentation(doc, path, entry, claims):
         found = diagram_parts.problems(z)
         timing = timing_parts.problems(z)
         order = slide_parts.problems(z)
+        contrast = contrast_parts.problems(z)
+    claims.check("text reads on its fill (3:1)", not contrast["text"], "%s: %s" % (name, "; ".join(contrast["text"])))
+    claims.check("buttons stand out from the decoration under them (1.5:1)", not contrast["buttons"],
+                 "%s: %s" % (name, "; ".join(contrast["buttons"])))
     claims.check("slide, layout and master parts in the schemas' element order", not order,
                  "%s: %s" % (name, "; ".join(order[:5])))
     for kind, claim in (("order", "SmartArt parts in the schemas' element order"),
