@@ -20,12 +20,12 @@ VERMILION = Look(
                  Decoration((0, H - 152400, W, 152400), Solid("C0392B"))),
     title_decorations=(Decoration((0, 1828800, W, 76200), Solid("D4A017")),
                        Decoration((7315200, 4572000, 1828800, 2286000), Solid("C0392B"), "path",
-                                  ((100000, 0), (100000, 100000), (0, 100000)), alpha=85)))
+                                  ((100000, 0), (100000, 100000), (0, 100000)), alpha=25)))
 
 # Blue waves rolling over the foot of each slide: our own look for the 波形 step.
 WAVES = Look(
     name="碧波", dark1="17324D", light1="FFFFFF", dark2="1B4F72", light2="E8F4FA",
-    accents=("2E86C1", "17A589", "F39C12", "8E44AD", "5DADE2", "E74C3C"),
+    accents=("2E86C1", "17A589", "BE780A", "8E44AD", "268FD4", "E74C3C"),
     hlink="1F618D", fol_hlink="76448A", major_ea="微软雅黑", minor_ea="微软雅黑",
     background=Solid("FFFFFF"), title_color="1B4F72",
     decorations=(Decoration((0, H - 1143000, W, 1143000), Solid("AED6F1"), "path",
@@ -64,7 +64,7 @@ AFTER_RAIN = Gradient(((0, "5E9EFF"), (39, "85C2FF"), (70, "C4D6EB"), (100, "FFE
 # Sand and ochre with dunes along the foot: our own look for the 跋涉 step of case 2.
 DUNES = Look(
     name="大漠", dark1="3B2A1A", light1="FFFFFF", dark2="6B3A14", light2="F6EBD9",
-    accents=("C0782F", "8C5A2B", "D9A441", "6E8B3D", "4F7CAC", "A63D40"),
+    accents=("C0782F", "8C5A2B", "AF7F23", "6E8B3D", "4F7CAC", "A63D40"),
     hlink="8C4A12", fol_hlink="6E4C7E", major_ea="黑体", minor_ea="微软雅黑",
     background=Gradient(((0, "FFF9EE"), (100, "F4E4C8")), 90), title_color="6B3A14",
     decorations=(Decoration((0, 0, W, 114300), Solid("C0782F")),
@@ -97,7 +97,7 @@ FORSYTHIA = Look(
 # desertification case (our own look for the step that applies 跋涉).
 OASIS = Look(
     name="绿洲", dark1="3B2F20", light1="FFFFFF", dark2="6B4A22", light2="F6EEDC",
-    accents=("B7803A", "5E8C31", "3F7F7A", "C96A3C", "8AA94E", "9C7A4E"),
+    accents=("B7803A", "5E8C31", "3F7F7A", "C96A3C", "8C8A36", "9C7A4E"),
     hlink="2E7D6B", fol_hlink="7A5C3A", major_ea="黑体", minor_ea="微软雅黑",
     background=Solid("FDF9F0"), title_color="6B4A22",
     decorations=(Decoration((0, 0, W, 114300), Solid("5E8C31")),
@@ -116,7 +116,7 @@ OASIS = Look(
 # training (our own look for the step that applies 奥斯汀).
 EMBER = Look(
     name="丹焰", dark1="262626", light1="FFFFFF", dark2="7A1C10", light2="FCEFE6",
-    accents=("D2381C", "F08A24", "2E7D4F", "2F5D8C", "E8B830", "7F7F7F"),
+    accents=("D2381C", "D06F0E", "2E7D4F", "2F5D8C", "A98213", "7F7F7F"),
     hlink="B8321A", fol_hlink="7A4B94", major_ea="黑体", minor_ea="微软雅黑",
     background=Solid("FFFFFF"), title_color="B42A14",
     decorations=(Decoration((0, 0, 190500, H), Solid("D2381C")),
@@ -135,7 +135,7 @@ EMBER = Look(
 _RED, _GOLD, _BLUE = "C0392B", "E3A21A", "2E6DA4"
 ILLUSTRATED = Look(
     name="图解", dark1="1F2D3D", light1="FFFFFF", dark2="B03A2E", light2="F4F6F7",
-    accents=("D9412F", "F39C12", "2E86C1", "27AE60", "8E44AD", "16A085"),
+    accents=("D9412F", "BE780A", "2E86C1", "239B56", "8E44AD", "16A085"),
     hlink="2471A3", fol_hlink="7D3C98", major_latin="Arial", major_ea="黑体", minor_latin="Arial",
     minor_ea="微软雅黑", background=Gradient(((0, "FFFFFF"), (100, "F6F1E7")), 90), title_color="9E1F14",
     decorations=(Decoration((0, 0, W, 146304), Solid(_RED)),

@@ -147,13 +147,12 @@ NOTE_431 = """本练习的答案文件：中国梦.pptx
 def objects(material, answer):
     answer.add("演示文稿1.pptx", Presentation("演示文稿1", PLAIN, [
         Slide("空白", shapes=(Shape("wordart", (1371600, 304800, 6400800, 1143000), "美丽中国", size=60, bold=True,
-                                  color="C0504D", key="wordart", name="艺术字 美丽中国"),),
+                                  color="accent2", key="wordart", name="艺术字 美丽中国"),),
               pictures=(Picture("风景.jpg", into="body", height=10 * CM),)),
         Slide("标题和内容", "课程安排", tables=(Table((("", "", ""),) * 4, style="中度样式 4 - 强调 2"),)),
         Slide("仅标题", "学习流程",
               diagrams=(Diagram("基本流程", ("预习", "听课", "复习"), box=(685800, 1752600, 7772400, 2286000)),),
-              shapes=(Shape("roundRect", (3200400, 4343400, 2743200, 914400), "持之以恒", size=28, fill="ED7D31",
-                            key="persevere"),)),
+              shapes=(Shape("roundRect", (3200400, 4343400, 2743200, 914400), "持之以恒", size=28, key="persevere"),)),
     ]))
     answer.add("说明.txt", NOTE_441)
 

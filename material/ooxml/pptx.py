@@ -11,7 +11,7 @@ from .pptx_master import (BODY_BOX, CT, LAYOUT_INDEX, LAYOUTS, LEFT_BOX, NS, RIG
                           SLIDE_W, MasterWriter, emu_box, nv_group, ph_xml, placeholder_sp)
 from .pptx_parts import TABLE_STYLES, PartWriter
 from .smartart import build_order, write_diagram
-from .theme import fill_xml, theme_xml
+from .theme import colour, fill_xml, theme_xml
 
 JUMPS = {"firstslide", "lastslide", "nextslide", "prevslide"}
 
@@ -72,7 +72,7 @@ def run_props(p, link_xml="", size=0, color="", bold=False, font=""):
     inner = ""
     color = (p.color if isinstance(p, P) else "") or color
     if color:
-        inner += "<a:solidFill><a:srgbClr val=\"%s\"/></a:solidFill>" % color
+        inner += "<a:solidFill>%s</a:solidFill>" % colour(color)  # RRGGBB, or the theme's by name
     if font:
         inner += '<a:latin typeface=%s/><a:ea typeface=%s/>' % (attr(font), attr(font))
     return "<a:rPr%s dirty=\"0\">%s%s</a:rPr>" % (attrs, inner, link_xml)
@@ -362,8 +362,8 @@ class Writer(MasterWriter, PartWriter):
                 spid, attr(name), link, emu_box(box),
                 text_body(body_paras, self.links, src, '<a:bodyPr wrap="square" rtlCol="0"><a:spAutoFit/></a:bodyPr>',
                           font=s.font))
-        fill = '<a:solidFill><a:srgbClr val="%s"/></a:solidFill>' % s.fill if s.fill else ""
-        line = '<a:ln><a:solidFill><a:srgbClr val="%s"/></a:solidFill></a:ln>' % s.line if s.line else ""
+        fill = "<a:solidFill>%s</a:solidFill>" % colour(s.fill) if s.fill else ""
+        line = "<a:ln><a:solidFill>%s</a:solidFill></a:ln>" % colour(s.line) if s.line else ""
         return ('<p:sp><p:nvSpPr><p:cNvPr id="%d" name=%s>%s</p:cNvPr><p:cNvSpPr/><p:nvPr/></p:nvSpPr><p:spPr>%s'
                 '<a:prstGeom prst="%s"><a:avLst/></a:prstGeom>%s%s</p:spPr><p:style><a:lnRef idx="2"><a:schemeClr '
                 'val="accent1"><a:shade val="50000"/></a:schemeClr></a:lnRef><a:fillRef idx="1"><a:schemeClr '

@@ -23,6 +23,7 @@ import tempfile
 import time
 import zipfile
 
+import contrast_parts
 import diagram_parts
 import slide_parts
 import table_styles
@@ -304,7 +305,11 @@ def check_presentation(doc, path, entry, claims):
         timing = timing_parts.problems(z)
         order = slide_parts.problems(z)
         looks = table_styles.problems(z)
+        contrast = contrast_parts.problems(z)
     claims.check("table styles look like their names", not looks, "%s: %s" % (name, "; ".join(looks[:5])))
+    claims.check("text reads on its fill (3:1)", not contrast["text"], "%s: %s" % (name, "; ".join(contrast["text"])))
+    claims.check("buttons stand out from the decoration under them (1.5:1)", not contrast["buttons"],
+                 "%s: %s" % (name, "; ".join(contrast["buttons"])))
     claims.check("slide, layout and master parts in the schemas' element order", not order,
                  "%s: %s" % (name, "; ".join(order[:5])))
     for kind, claim in (("order", "SmartArt parts in the schemas' element order"),
