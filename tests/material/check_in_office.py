@@ -22,6 +22,7 @@ import tempfile
 import time
 import zipfile
 
+import decoration_parts
 import diagram_parts
 import slide_parts
 import timing_parts
@@ -299,6 +300,7 @@ def check_presentation(doc, path, entry, claims):
         found = diagram_parts.problems(z)
         timing = timing_parts.problems(z)
         order = slide_parts.problems(z)
+        decoration_parts.check(z, pages, name, claims)
     claims.check("slide, layout and master parts in the schemas' element order", not order,
                  "%s: %s" % (name, "; ".join(order[:5])))
     for kind, claim in (("order", "SmartArt parts in the schemas' element order"),
