@@ -40,6 +40,10 @@ def length_ms(melody, beat):
 
 MUSIC_MS = length_ms(MUSIC_MELODY, MUSIC_BEAT)
 
+# Where the title slides of cases 1 to 3 keep the icon of their background music: at the
+# right edge, beside the subtitle and above the look's decorations along the foot.
+SOUND_ICON = (8382000, 4876800, 457200, 457200)
+
 
 def start_file(title):
     """The YSWG.pptx a case opens: one empty slide of a new presentation."""
@@ -87,7 +91,8 @@ def water_document():
 
 def water_answer():
     title_wipe = Effect("title", "擦除", "自左侧", start="after", duration=750)  # copied on by 动画刷
-    back = Shape("roundRect", (7239000, 5562600, 1524000, 457200), "返回目录", link=2, key="back", size=18, bold=True,
+    # Bottom right, clear of the light-blue wave that rises towards the slide's right edge.
+    back = Shape("roundRect", (7239000, 5410200, 1524000, 457200), "返回目录", link=2, key="back", size=18, bold=True,
                  fill="17A589", name="返回目录")
     back_in = Effect("back", "淡出", start="after", duration=500)
     ripple = Transition("涟漪", "居中", duration=1500, advance_after=10000, on_click=False)
@@ -96,7 +101,7 @@ def water_answer():
     slides = [
         Slide("标题幻灯片", "水资源利用与节水", subtitle=SUBTITLE,
               pictures=[Picture("碧水.jpg", (6019800, 152400, 2895600, 1930400))],
-              sounds=[Sound("背景音乐.mp3", start="across", loop=True, hide=True)],
+              sounds=[Sound("背景音乐.mp3", SOUND_ICON, start="across", loop=True, hide=True)],
               animations=[Effect("title", "飞入", "自顶部", start="after", duration=1000),
                           Effect("title", "波浪形", start="after", duration=1000, delay=500),
                           Effect("subtitle", "浮入", "上浮", start="after", duration=1000, by_paragraph=True),
@@ -111,8 +116,9 @@ def water_answer():
               pictures=[Picture("地球之水.jpg", into="right", style="柔化边缘矩形")], shapes=[back],
               animations=[title_wipe, Effect("body", "擦除", "自左侧", start="after", duration=750, by_paragraph=True),
                           Effect("picture:地球之水.jpg", "形状", "放大", start="with", duration=2000), back_in]),
-        # The placeholder narrowed to two thirds of the text width, the picture in the third beside it.
-        Slide("标题和内容", "我国水资源现状", body=CHINA, body_size=20, body_box=(457200, 1600200, 5486400, 4525963),
+        # The placeholder narrowed to two thirds of the text width, the picture in the third beside
+        # it; its height is the layout's, whose content area ends above the wave.
+        Slide("标题和内容", "我国水资源现状", body=CHINA, body_size=20, body_box=(457200, 1600200, 5486400, 4251960),
               pictures=[Picture("干涸的土地.jpg", (6096000, 2514600, 2590800, 1727200), style="柔化边缘矩形")],
               shapes=[back],
               animations=[title_wipe, Effect("body", "浮入", "上浮", start="after", duration=750, by_paragraph=True),
@@ -159,4 +165,5 @@ NOTE_1 = """本实例的答案文件：YSWG.pptx
 
 第五张幻灯片的SmartArt图形是真正的SmartArt图形，四项文字与步骤相同，“弹跳”动画的序列为“逐个”。内置的“基本块列表”版式、“强烈效果”样式和“彩色 - 强调文字颜色”不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列和效果自己编写的；在PowerPoint中按步骤操作时，请选择内置的“基本块列表”。
 背景音乐（背景音乐.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
+第三、四、六张幻灯片的正文较长，按版式的28磅放不进内容占位符。在PowerPoint中，占位符的“根据占位符自动调整文本”会在输入文字时自动把字缩小；答案文件中这三张幻灯片的正文直接设为能放下的字号（第三张22磅，第四、六张20磅）。步骤没有要求设置字号，操作时不必手动修改。
 """

@@ -1,7 +1,7 @@
 """Case 2, 认识沙尘暴: a kiosk presentation on sandstorms for an environment bureau's
 exhibition on World Environment Day."""
 from api import Diagram, Document, Effect, P, Para, Picture, Presentation, Shape, Show, Slide, Sound, Table, Transition, case
-from content.case1 import MUSIC_MS, start_file
+from content.case1 import MUSIC_MS, SOUND_ICON, start_file
 from content.looks import DUNES
 
 SUBTITLE = ["防治沙尘　保护家园", "市生态环境局宣传教育中心"]
@@ -49,7 +49,7 @@ def sandstorm_answer():
     vortex = Transition("涡流", "自右侧", advance_after=15000, on_click=False)
     slides = [
         Slide("标题幻灯片", "认识沙尘暴", subtitle=SUBTITLE,
-              sounds=[Sound("背景音乐.mp3", start="across", loop=True, hide=True)],
+              sounds=[Sound("背景音乐.mp3", SOUND_ICON, start="across", loop=True, hide=True)],
               animations=[Effect("title", "缩放", "对象中心", start="after", duration=1000),
                           Effect("title", "脉冲", start="after", delay=250),
                           Effect("subtitle", "浮入", "上浮", start="after", duration=1000, delay=500, by_paragraph=True),
@@ -112,4 +112,5 @@ NOTE_2 = """本实例的答案文件：YSWG.pptx
 
 第四张和第七张幻灯片的SmartArt图形是真正的SmartArt图形，文字与步骤相同，动画的序列为“逐个”。内置的“基本维恩图”“基本射线图”版式和“彩色 - 强调文字颜色”不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的版式和颜色。
 背景音乐（背景音乐.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
+按第（2）步[3]的要求，第三张和第六张幻灯片的正文调小了字号（第三张20磅，第六张22磅），使文字不超出占位符。
 """

@@ -2,7 +2,7 @@
 saved once more as a slide show."""
 import audio
 from api import Diagram, Document, Effect, P, Para, Picture, Presentation, Show, Slide, Sound, Table, Transition, case
-from content.case1 import length_ms, start_file
+from content.case1 import SOUND_ICON, length_ms, start_file
 from content.looks import FORSYTHIA
 from sounds import SOUNDS
 
@@ -60,14 +60,14 @@ def forsythia_answer():
     blinds = Transition("百叶窗", "水平", duration=1500)
     slides = [
         Slide("标题幻灯片", TITLE, subtitle=[SUBTITLE], title_font="华文行楷", title_size=54,
-              sounds=[Sound("春之声.mp3", start="across", loop=True, hide=True)],
+              sounds=[Sound("春之声.mp3", SOUND_ICON, start="across", loop=True, hide=True)],
               animations=[Effect("title", "缩放", "对象中心", start="after", duration=1000),
                           Effect("title", "脉冲", start="after"),
                           Effect("subtitle", "擦除", "自左侧", start="after", delay=500),
                           Effect("sound", "播放", start="after", duration=length_ms(SPRING_MELODY, SPRING_BEAT))]),
         Slide("标题和内容", "目录", body=CONTENTS,
               animations=[faded_title, Effect("body", "飞入", "自左侧", start="click", by_paragraph=True)]),
-        Slide("两栏内容", "名称与分类", body=NAMES, body_size=22, pictures=[Picture("连翘花枝.jpg", into="right")],
+        Slide("两栏内容", "名称与分类", body=NAMES, pictures=[Picture("连翘花枝.jpg", into="right")],
               animations=[Effect("title", "劈裂", "中央向左右展开", start="after"),
                           Effect("body", "浮入", "上浮", start="after", duration=1000, by_paragraph=True),
                           Effect("picture:连翘花枝.jpg", "形状", "放大", start="after", duration=2000, delay=500)]),
@@ -81,8 +81,10 @@ def forsythia_answer():
               pictures=[Picture("连翘灌丛.jpg", (5943600, 3840480, 2743200, 1828800))],
               animations=[faded_title, Effect("body", "飞入", "自底部", start="click", by_paragraph=True),
                           Effect("picture:连翘灌丛.jpg", "翻转式由远及近", start="after")]),
-        Slide("标题和内容", "药用价值", body=MEDICINE, body_size=20,
-              pictures=[Picture("连翘果实.jpg", (6096000, 3124200, 2743200, 1828800))],
+        # The placeholder narrowed by its right edge (its height the layout's), the picture moved
+        # into the room to the right of the text.
+        Slide("标题和内容", "药用价值", body=MEDICINE, body_box=(457200, 1600200, 5486400, 4459828),
+              pictures=[Picture("连翘果实.jpg", (6096000, 2743200, 2743200, 1828800))],
               animations=[faded_title, Effect("body", "浮入", "上浮", start="click", duration=1000, by_paragraph=True),
                           Effect("picture:连翘果实.jpg", "旋转", start="after", duration=2000),
                           Effect("picture:连翘果实.jpg", "脉冲", start="after")]),
@@ -120,4 +122,5 @@ NOTE_3 = """本实例的答案文件：
 第五张幻灯片的SmartArt图形是真正的SmartArt图形，四项文字与步骤相同，“擦除”动画的序列为“逐个”。内置的“基本流程”版式不能随本软件分发，答案中图形的版式、颜色和样式是本软件按同样的排列自己编写的；在PowerPoint中按步骤操作时，请选择内置的“基本流程”。
 
 背景音乐（春之声.mp3）是本软件自己合成的一段乐曲，放映时在第一张幻灯片的动画播放完后响起，跨幻灯片循环播放。
+第六张幻灯片的正文设为20磅，使四段文字都排在右下角图片的上方，不被图片遮住；步骤没有要求设置字号，操作时也可以不改字号，而把图片缩小一些。第七张幻灯片的内容占位符从右侧收窄，图片移到了文字右侧空出的位置。
 """

@@ -61,7 +61,8 @@ def lesson_notes():
 LESSON_BACKGROUND = PictureFill("瀑布背景.jpg", transparency=60)
 LESSON_TITLE = TextStyle(font="华文行楷", color="002060")
 LESSON_TEXT = TextStyle(font="楷体")
-BACK = (7543800, 5943600, 1143000, 381000)  # the “返回目录” button, bottom right above the slide number
+# The “返回目录” button, bottom right above the slide number and a little below the square picture.
+BACK = (7543800, 6004560, 1143000, 320040)
 FOOTER = "古诗词鉴赏"
 
 

@@ -10,7 +10,11 @@ PICTURES.update({
     "海面.jpg": ("海面.svg", 1200, 900),  # 4:3, as it fills the background of a slide
 })
 
-CONTENT_BOX = (457200, 1600200, 8229600, 4525963)  # where the converted text stood
+# Where the converted text stood: the content placeholder of the 碧波 look, above its waves.
+CONTENT_BOX = (457200, 1600200, 8229600, 4251960)
+# The table's columns as dragged to their texts: the explanations one line each, so the
+# table ends above the waves of the finished presentation.
+KINDS_WIDTHS = (1600200, 2743200, 3886200)
 
 INTRODUCTION = [
     "航空母舰简称航母，是以舰载机为主要作战力量的大型水面舰艇",
@@ -58,7 +62,7 @@ def carrier():
     return Presentation("航空母舰", PLAIN, [
         Slide("标题和内容", "航空母舰简介", body=INTRODUCTION),
         Slide("标题和内容", "航母的主要构成", body=PARTS),
-        Slide("标题和内容", "航母的分类", tables=(Table(KINDS, style="中度样式 4 - 强调 2"),)),
+        Slide("标题和内容", "航母的分类", tables=(Table(KINDS, style="中度样式 4 - 强调 2", widths=KINDS_WIDTHS),)),
         Slide("标题和内容", "舰载机的起飞与降落", body=FLIGHT),
         Slide("标题和内容", "航母编队", body=GROUP),
     ])
@@ -80,7 +84,7 @@ def finished():
               diagrams=(Diagram("基本矩阵", tuple(PARTS), box=CONTENT_BOX),),
               animations=(Effect("diagram", "缩放", start="after", by_paragraph=True),)),
         # 5: the table in 中度样式 2 - 强调 1.
-        Slide("标题和内容", "航母的分类", tables=(Table(KINDS, style="中度样式 2 - 强调 1"),)),
+        Slide("标题和内容", "航母的分类", tables=(Table(KINDS, style="中度样式 2 - 强调 1", widths=KINDS_WIDTHS),)),
         Slide("标题和内容", "舰载机的起飞与降落", body=FLIGHT),
         Slide("标题和内容", "航母编队", body=GROUP),
     ]

@@ -77,7 +77,8 @@ def training():
 def finished():
     first = opening()
     # 7: the tune from the first slide on, across the slides, looping, its icon hidden.
-    first.sounds = (Sound("消防宣传曲.mp3", start="across", loop=True, hide=True),)
+    # Its icon at the right edge, above the red band of the title slide.
+    first.sounds = (Sound("消防宣传曲.mp3", (8382000, 4876800, 457200, 457200), start="across", loop=True, hide=True),)
     first.animations = (Effect("sound", "播放", start="after", duration=TUNE_MS),)
     slides = [
         first,

@@ -2,6 +2,7 @@
 Each is drawn for this material; none copies a theme of the presentation program, so
 none carries the name of one."""
 from api import Decoration, Gradient, Look, Solid
+from ooxml.model import HeadingRule
 
 W, H = 9144000, 6858000
 
@@ -43,7 +44,7 @@ SLATE = Look(
     background=Gradient(((0, "FFFFFF"), (100, "EAF2F8")), 90), title_color="1F4E79",
     decorations=(Decoration((0, 0, 228600, H), Solid("2874A6")),
                  Decoration((228600, 0, 76200, H), Solid("48C9B0")),
-                 Decoration((457200, 1371600, 8229600, 19050), Solid("2874A6"))))
+                 HeadingRule((457200, 1371600, 8229600, 19050), Solid("2874A6"))))
 
 # Autumn green and amber: for 练习五.
 HARVEST = Look(
@@ -121,7 +122,7 @@ EMBER = Look(
     background=Solid("FFFFFF"), title_color="B42A14",
     decorations=(Decoration((0, 0, 190500, H), Solid("D2381C")),
                  Decoration((190500, 0, 57150, H), Solid("F08A24")),
-                 Decoration((457200, 1447800, 8229600, 19050), Solid("F08A24"))),
+                 HeadingRule((457200, 1447800, 8229600, 19050), Solid("F08A24"))),
     title_decorations=(Decoration((0, H - 1371600, W, 1371600), Solid("D2381C")),
                        Decoration((0, H - 1447800, W, 76200), Solid("F08A24"))))
 # ---- cases 4 to 6 ------------------------------------------------------------------

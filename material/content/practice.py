@@ -172,7 +172,8 @@ def chinese_dream_interaction():
     p.slides[0].animations = (Effect("title", "飞入", "自左侧"),)
     p.slides[1].title_link = "lastslide"
     last = p.slides[-1]
-    last.shapes = last.shapes + (Shape("actionButtonHome", (7924800, 5867400, 685800, 533400), link="firstslide",
+    # Bottom right, just left of the look's red corner on the title slide.
+    last.shapes = last.shapes + (Shape("actionButtonHome", (6553200, 5867400, 685800, 533400), link="firstslide",
                                        name="动作按钮: 第一张"),)
     return p
 

@@ -4,9 +4,16 @@ read the same data for what each file must show."""
 from dataclasses import dataclass, field
 
 from .animation import Effect  # noqa: F401  (re-exported for the content modules)
-from .theme import Gradient, Look, PictureFill, Solid  # noqa: F401
+from .theme import Decoration, Gradient, Look, PictureFill, Solid  # noqa: F401
 
 CM = 360000  # EMU a centimetre
+
+
+@dataclass(frozen=True)
+class HeadingRule(Decoration):
+    """A decoration of a look that underlines the titles at the top of the slides: the
+    layouts with such a title draw it, the master does not, so a title slide, a section
+    heading and a blank slide carry no stray line."""
 
 
 @dataclass(frozen=True)

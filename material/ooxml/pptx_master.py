@@ -3,8 +3,9 @@ and boxes (on a 4:3 slide), the placeholder and list-style helpers the slides sh
 the writer of the master, the layouts and their text levels (a mix-in of pptx.Writer,
 whose package, presentation and picture writer it uses)."""
 import dataclasses
+import math
 
-from .model import LayoutFormat, Presentation, TextStyle
+from .model import HeadingRule, LayoutFormat, Presentation, TextStyle
 from .package import R, XML_HEAD, attr
 from .theme import colour, decoration_xml, fill_xml
 
@@ -19,7 +20,8 @@ SLIDE_W, SLIDE_H = 9144000, 6858000
 SLIDE_SIZES = {"4:3": (9144000, 6858000, "screen4x3", "全屏显示(4:3)"),
                "16:9": (9144000, 5143500, "screen16x9", "全屏显示(16:9)")}
 
-# Our layouts: name, type, placeholders (kind, idx, box). Boxes in EMU on a 4:3 slide.
+# Our layouts: name, type, placeholders (kind, idx, box). Boxes in EMU on a 4:3 slide; a look
+# whose decorations rise along the foot shortens them to end above (above_the_foot).
 TITLE_BOX = (457200, 274638, 8229600, 1143000)
 BODY_BOX = (457200, 1600200, 8229600, 4525963)
 LEFT_BOX = (457200, 1600200, 4038600, 4525963)
@@ -45,6 +47,43 @@ LAYOUTS = [
 LAYOUT_INDEX = {name: i for i, (name, _, _) in enumerate(LAYOUTS)}
 PROMPTS = {"ctrTitle": "单击此处编辑母版标题样式", "title": "单击此处编辑母版标题样式",
            "subTitle": "单击此处编辑母版副标题样式", "body": "单击此处编辑母版文本样式"}
+
+
+def outline(deco):
+    """A decoration's outline as a polygon in EMU: its free path, an ellipse, or its box."""
+    x, y, cx, cy = deco.box
+    if deco.geometry == "path":
+        return [(x + px * cx / 100000, y + py * cy / 100000) for px, py in deco.path]
+    if deco.geometry == "ellipse":
+        return [(x + cx / 2 * (1 + math.cos(math.tau * k / 720)), y + cy / 2 * (1 + math.sin(math.tau * k / 720)))
+                for k in range(720)]
+    return [(x, y), (x + cx, y), (x + cx, y + cy), (x, y + cy)]
+
+
+def crest(poly, left, right):
+    """The highest point (least y) of a closed outline between x = left and x = right."""
+    tops = []
+    for (ax, ay), (bx, by) in zip(poly, poly[1:] + poly[:1]):
+        for x in (ax, bx, left, right):
+            if left <= x <= right and min(ax, bx) <= x <= max(ax, bx):
+                tops.append(ay if ax == bx else ay + (by - ay) * (x - ax) / (bx - ax))
+    return min(tops, default=None)
+
+
+def above_the_foot(box, decorations, slide_w, slide_h):
+    """A placeholder's box ending where the look's decorations along the slide's foot and
+    sides (a wave, dunes, a band and the line on it) rise highest under it, as a theme keeps
+    its content area clear of them. A band it starts on (a title on a heading band) stays."""
+    x, y, cx, cy = box
+    bottom = y + cy
+    for deco in decorations:
+        dx, dy, dcx, dcy = deco.box
+        if dy <= y or not (dx <= 0 or dx + dcx >= slide_w or dy + dcy >= slide_h):
+            continue
+        top = crest(outline(deco), x, x + cx)
+        if top is not None and top < bottom:
+            bottom = int(top)
+    return x, y, cx, bottom - y
 
 
 def emu_box(box):
@@ -145,7 +184,9 @@ class MasterWriter:
         pkg.relate(src, R + "theme", "../theme/theme1.xml")
         bg = p.master_background or look.background
         bg_rid = self.image_rel(src, bg.picture) if hasattr(bg, "picture") else None
-        shapes = [decoration_xml(dataclasses.replace(d, box=self.box(d.box)), 10 + i) for i, d in enumerate(look.decorations)]
+        # A rule under the titles is the layouts' own (see _layout); the rest lie on every slide.
+        shapes = [decoration_xml(dataclasses.replace(d, box=self.box(d.box)), 10 + i) for i, d in enumerate(look.decorations)
+                  if not isinstance(d, HeadingRule)]
         shapes.append(placeholder_sp(2, "标题占位符 1", '<p:ph type="title"/>',
                                      '<p:txBody><a:bodyPr vert="horz" lIns="91440" tIns="45720" rIns="91440" '
                                      'bIns="45720" rtlCol="0" anchor="ctr"><a:normAutofit/></a:bodyPr><a:lstStyle/>'
@@ -203,17 +244,24 @@ class MasterWriter:
         src = self.folder + "/slideLayouts/slideLayout%d.xml" % (i + 1)
         self.pkg.relate(src, R + "slideMaster", "../slideMasters/slideMaster1.xml")
         fmt = self.p.layouts.get(name) or LayoutFormat()
-        shapes = []
-        if kind == "title":
-            shapes += [decoration_xml(dataclasses.replace(d, box=self.box(d.box)), 20 + k)
-                       for k, d in enumerate(self.p.look.title_decorations)]
+        look = self.p.look
+        shown = [] if fmt.hide_master_graphics else [d for d in look.decorations if not isinstance(d, HeadingRule)]
+        own = list(look.title_decorations) if kind == "title" else []
+        # A rule under the titles lies on the layouts with a title at the top, not on a title
+        # slide, a section heading or a blank slide; like the master's graphics, 隐藏背景图形 hides it.
+        if any(box == TITLE_BOX for _, _, box in phs) and not fmt.hide_master_graphics:
+            own += [d for d in look.decorations if isinstance(d, HeadingRule)]
+        own = [dataclasses.replace(d, box=self.box(d.box)) for d in own]
+        shapes = [decoration_xml(d, 20 + k) for k, d in enumerate(own)]
+        shown = [dataclasses.replace(d, box=self.box(d.box)) for d in shown] + own
         for k, (ph, idx, box) in enumerate(phs):
             prompt = PROMPTS.get(ph, "单击此处编辑母版文本样式")
             body = ('<p:txBody>%s%s<a:p><a:r><a:rPr lang="zh-CN" altLang="en-US"/><a:t>%s</a:t></a:r>'
                     '</a:p></p:txBody>') % ('<a:bodyPr anchor="b"/>' if ph == "heading" else "<a:bodyPr/>",
                                             layout_list_style(ph, fmt, kind), prompt)
             label = {"ctrTitle": "标题", "title": "标题", "subTitle": "副标题", "heading": "文本占位符"}.get(ph, "内容占位符")
-            shapes.append(placeholder_sp(2 + k, "%s %d" % (label, k + 1), ph_xml(ph, idx), body, self.box(box)))
+            shapes.append(placeholder_sp(2 + k, "%s %d" % (label, k + 1), ph_xml(ph, idx), body,
+                                         above_the_foot(self.box(box), shown, self.width, self.height)))
         for n, f in enumerate(("dt", "ftr", "sldNum")):
             fld = ('<a:fld id="{B6F15528-21DE-4FAA-801E-634DDDAF4B2B}" type="slidenum"><a:rPr lang="zh-CN" '
                    'altLang="en-US"/><a:t>‹#›</a:t></a:fld>') if f == "sldNum" else ""
@@ -241,6 +289,7 @@ class ThemeMasterWriter(MasterWriter):
     def __init__(self, look, pkg):
         self.p = Presentation(look.name, look, [])
         self.pkg = pkg
+        self.width, self.height = SLIDE_W, SLIDE_H
 
     def box(self, box):
         return box

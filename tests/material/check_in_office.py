@@ -24,6 +24,7 @@ import time
 import zipfile
 
 import contrast_parts
+import decoration_parts
 import diagram_parts
 import slide_parts
 import table_styles
@@ -306,6 +307,7 @@ def check_presentation(doc, path, entry, claims):
         order = slide_parts.problems(z)
         looks = table_styles.problems(z)
         contrast = contrast_parts.problems(z)
+        decoration_parts.check(z, pages, name, claims)
     claims.check("table styles look like their names", not looks, "%s: %s" % (name, "; ".join(looks[:5])))
     claims.check("text reads on its fill (3:1)", not contrast["text"], "%s: %s" % (name, "; ".join(contrast["text"])))
     claims.check("buttons stand out from the decoration under them (1.5:1)", not contrast["buttons"],
