@@ -49,6 +49,18 @@ PROMPTS = {"ctrTitle": "单击此处编辑母版标题样式", "title": "单击�
            "subTitle": "单击此处编辑母版副标题样式", "body": "单击此处编辑母版文本样式"}
 
 
+def layout_decorations(look, name, fmt):
+    """The decorations a slide on layout `name` shows: (the master's, the layout's own)."""
+    _, kind, phs = LAYOUTS[LAYOUT_INDEX[name]]
+    shown = [] if fmt.hide_master_graphics else [d for d in look.decorations if not isinstance(d, HeadingRule)]
+    own = list(look.title_decorations) if kind == "title" else []
+    # A rule under the titles lies on the layouts with a title at the top, not on a title
+    # slide, a section heading or a blank slide; like the master's graphics, 隐藏背景图形 hides it.
+    if any(box == TITLE_BOX for _, _, box in phs) and not fmt.hide_master_graphics:
+        own += [d for d in look.decorations if isinstance(d, HeadingRule)]
+    return shown, own
+
+
 def outline(deco):
     """A decoration's outline as a polygon in EMU: its free path, an ellipse, or its box."""
     x, y, cx, cy = deco.box
@@ -244,13 +256,7 @@ class MasterWriter:
         src = self.folder + "/slideLayouts/slideLayout%d.xml" % (i + 1)
         self.pkg.relate(src, R + "slideMaster", "../slideMasters/slideMaster1.xml")
         fmt = self.p.layouts.get(name) or LayoutFormat()
-        look = self.p.look
-        shown = [] if fmt.hide_master_graphics else [d for d in look.decorations if not isinstance(d, HeadingRule)]
-        own = list(look.title_decorations) if kind == "title" else []
-        # A rule under the titles lies on the layouts with a title at the top, not on a title
-        # slide, a section heading or a blank slide; like the master's graphics, 隐藏背景图形 hides it.
-        if any(box == TITLE_BOX for _, _, box in phs) and not fmt.hide_master_graphics:
-            own += [d for d in look.decorations if isinstance(d, HeadingRule)]
+        shown, own = layout_decorations(self.p.look, name, fmt)
         own = [dataclasses.replace(d, box=self.box(d.box)) for d in own]
         shapes = [decoration_xml(d, 20 + k) for k, d in enumerate(own)]
         shown = [dataclasses.replace(d, box=self.box(d.box)) for d in shown] + own

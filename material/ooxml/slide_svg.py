@@ -7,7 +7,7 @@ import dataclasses
 
 from .model import LayoutFormat, P, TextStyle, paragraphs
 from .pptx import fit_picture
-from .pptx_master import BODY_BOX, LAYOUTS, LAYOUT_INDEX, LEFT_BOX, RIGHT_BOX, TITLE_BOX
+from .pptx_master import BODY_BOX, LAYOUTS, LAYOUT_INDEX, LEFT_BOX, RIGHT_BOX, TITLE_BOX, layout_decorations
 from .theme import Gradient, PictureFill, Solid
 
 EMU_PX = 9525  # at 96 dots an inch
@@ -130,7 +130,8 @@ def slide_svg(presentation, slide, number, picture_path, picture_size, texts=Non
     else:
         out.append('<rect width="%d" height="%d" fill="%s"/>' % (W, H, _fill(bg, defs, "bg", picture_path)))
     layout = LAYOUTS[LAYOUT_INDEX[slide.layout]][1]
-    decorations = list(look.decorations) + (list(look.title_decorations) if layout == "title" else [])
+    shown, own = layout_decorations(look, slide.layout, presentation.layouts.get(slide.layout) or LayoutFormat())
+    decorations = shown + own
     for k, d in enumerate(decorations):
         fill = _fill(d.fill, defs, "d%d" % k, picture_path)
         x, y, w, h = (px(v) for v in d.box)
