@@ -189,7 +189,7 @@ class Writer(MasterWriter, PartWriter):
         areas = {"body": BODY_BOX, "left": LEFT_BOX, "right": RIGHT_BOX}
         if pic.box:
             return self.picture_box(pic.box)
-        return fit_picture(pic, self.res.picture_size(pic.name)[2:], self.box(areas.get(pic.into, BODY_BOX)))
+        return fit_picture(pic, self.res.picture_size(pic.name)[2:], self.layout_area(slide.layout, areas.get(pic.into, BODY_BOX)))
 
     def _slide(self, number, slide):
         pkg, src = self.pkg, "ppt/slides/slide%d.xml" % number

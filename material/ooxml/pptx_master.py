@@ -251,15 +251,20 @@ class MasterWriter:
             title_style, body, other)
         pkg.add(src, xml, CT + "slideMaster+xml")
 
+    def layout_area(self, name, box):
+        """A placeholder's box on layout `name` as the layout has it: on this slide's size,
+        ending above the decorations along the foot."""
+        shown, own = layout_decorations(self.p.look, name, self.p.layouts.get(name) or LayoutFormat())
+        return above_the_foot(self.box(box), [dataclasses.replace(d, box=self.box(d.box)) for d in shown + own],
+                              self.width, self.height)
+
     def _layout(self, i):
         name, kind, phs = LAYOUTS[i]
         src = self.folder + "/slideLayouts/slideLayout%d.xml" % (i + 1)
         self.pkg.relate(src, R + "slideMaster", "../slideMasters/slideMaster1.xml")
         fmt = self.p.layouts.get(name) or LayoutFormat()
-        shown, own = layout_decorations(self.p.look, name, fmt)
-        own = [dataclasses.replace(d, box=self.box(d.box)) for d in own]
+        own = [dataclasses.replace(d, box=self.box(d.box)) for d in layout_decorations(self.p.look, name, fmt)[1]]
         shapes = [decoration_xml(d, 20 + k) for k, d in enumerate(own)]
-        shown = [dataclasses.replace(d, box=self.box(d.box)) for d in shown] + own
         for k, (ph, idx, box) in enumerate(phs):
             prompt = PROMPTS.get(ph, "单击此处编辑母版文本样式")
             body = ('<p:txBody>%s%s<a:p><a:r><a:rPr lang="zh-CN" altLang="en-US"/><a:t>%s</a:t></a:r>'
@@ -267,7 +272,7 @@ class MasterWriter:
                                             layout_list_style(ph, fmt, kind), prompt)
             label = {"ctrTitle": "标题", "title": "标题", "subTitle": "副标题", "heading": "文本占位符"}.get(ph, "内容占位符")
             shapes.append(placeholder_sp(2 + k, "%s %d" % (label, k + 1), ph_xml(ph, idx), body,
-                                         above_the_foot(self.box(box), shown, self.width, self.height)))
+                                         self.layout_area(name, box)))
         for n, f in enumerate(("dt", "ftr", "sldNum")):
             fld = ('<a:fld id="{B6F15528-21DE-4FAA-801E-634DDDAF4B2B}" type="slidenum"><a:rPr lang="zh-CN" '
                    'altLang="en-US"/><a:t>‹#›</a:t></a:fld>') if f == "sldNum" else ""
