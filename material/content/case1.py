@@ -4,6 +4,7 @@ background music of cases 1 and 2."""
 import audio
 from api import CM, Diagram, Document, Effect, P, Para, Picture, Presentation, Shape, Show, Slide, Sound, Transition, case
 from content.looks import PLAIN, WAVES
+from ooxml.smartart import with_breaks
 from pictures import PICTURES
 from sounds import SOUNDS
 
@@ -125,8 +126,8 @@ def water_answer():
                           Effect("picture:干涸的土地.jpg", "劈裂", "中央向左右展开", start="with", duration=1500),
                           Effect("picture:干涸的土地.jpg", "脉冲", start="after", delay=500), back_in]),
         Slide("标题和内容", "节约用水措施", shapes=[back],
-              diagrams=[Diagram("基本块列表", tuple(MEASURES), box=(685800, 1524000, 7772400, 3886200),
-                                style="强烈效果", colors="彩色 - 强调文字颜色")],
+              diagrams=[Diagram("基本块列表", with_breaks(MEASURES, "滴灌等|高效", "工业用水|重复"),
+                                box=(685800, 1524000, 7772400, 3886200), style="强烈效果", colors="彩色 - 强调文字颜色")],
               animations=[title_wipe, Effect("diagram", "弹跳", start="after", duration=1000, by_paragraph=True),  # 逐个
                           back_in]),
         Slide("两栏内容", "节水从我做起", body=AT_HOME, body_size=20,

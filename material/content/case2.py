@@ -3,6 +3,7 @@ exhibition on World Environment Day."""
 from api import Diagram, Document, Effect, P, Para, Picture, Presentation, Shape, Show, Slide, Sound, Table, Transition, case
 from content.case1 import MUSIC_MS, SOUND_ICON, start_file
 from content.looks import DUNES
+from ooxml.smartart import with_breaks
 
 SUBTITLE = ["防治沙尘　保护家园", "市生态环境局宣传教育中心"]
 CONTENTS = ["什么是沙尘暴", "沙尘暴的成因", "沙尘暴的危害", "沙尘暴天气的防护", "沙尘暴的防治"]
@@ -67,7 +68,8 @@ def sandstorm_answer():
             Shape("textbox", (457200, 4434840, 8229600, 914400), tuple(CAUSES_TEXT), key="textbox", size=18,
                   name="文本框 成因"),
             back],
-              diagrams=[Diagram("基本维恩图", CAUSES, box=(2286000, 1447800, 4572000, 2895600))],
+              diagrams=[Diagram("基本维恩图", with_breaks(CAUSES, "不稳定的|空气"),
+                                box=(2286000, 1447800, 4572000, 2895600))],
               # 逐个, the second and third circles after a pause of 0.5 s
               animations=[title_wipe, Effect("diagram", "轮子", start="after", duration=1000, by_paragraph=True,
                                              delays=(0, 500, 500)),
@@ -83,7 +85,9 @@ def sandstorm_answer():
                                              after="808080"),  # each measure turns grey as the next comes
                           Effect("picture:沙尘暴2.jpg", "翻转式由远及近", start="after", duration=1000)]),
         Slide("标题和内容", "沙尘暴的防治", shapes=[back],
-              diagrams=[Diagram("基本射线图", (PREVENTION,), box=(1371600, 1524000, 6400800, 4023360),
+              # The content area's height, the width kept clear of the button below on the right.
+              diagrams=[Diagram("基本射线图", with_breaks((PREVENTION,), "退耕还林|还草", "加强监测|预报"),
+                                box=(1828800, 1463040, 5486400, 4526280),
                                 colors="彩色 - 强调文字颜色")],
               # 逐个: the centre first, for 1.5 s, then each line and circle round it
               animations=[title_wipe, Effect("diagram", "缩放", "对象中心", start="after", duration=750, by_paragraph=True,

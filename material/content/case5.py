@@ -7,6 +7,7 @@ from api import Diagram, Document, Effect, P, Para, Picture, PictureFill, Presen
     Transition, case
 from content.looks import PLAIN
 from ooxml.model import LayoutFormat, TextStyle
+from ooxml.smartart import with_breaks
 from pictures import PICTURES
 
 PICTURES.update({
@@ -85,7 +86,8 @@ def finished():
                   Effect("picture:青穹X1外观.jpg", "旋转", start="with", duration=1000),
                   Effect("picture:青穹X1外观.jpg", "放大/缩小", start="after", duration=2000, delay=500),
               )),
-        Slide("标题和内容", "影像系统", diagrams=(Diagram("基本块列表", CAMERAS),),
+        Slide("标题和内容", "影像系统",
+              diagrams=(Diagram("基本块列表", with_breaks(CAMERAS, "像素|主摄", "像素|超广角")),),
               transition=cube, animations=(
                   Effect("title", "缩放", start="after"),
                   # 形状 (放大, 圆), 序列 “逐个”; a pause of 0.5 s before the first shape only.

@@ -3,6 +3,7 @@ what it is made of, its kinds, how its aircraft take off and land, and the group
 sails with; the answer after the eight steps of the case."""
 from api import Diagram, Effect, P, Picture, PictureFill, Presentation, Show, Slide, Table, Transition, case
 from content.looks import PLAIN, WAVES
+from ooxml.smartart import with_breaks
 from pictures import PICTURES
 
 PICTURES.update({
@@ -81,7 +82,7 @@ def finished():
         # 4 and 6: the text as a basic matrix whose four squares zoom in one after another
         # (序列 “逐个”) after the previous animation.
         Slide("标题和内容", "航母的主要构成",
-              diagrams=(Diagram("基本矩阵", tuple(PARTS), box=CONTENT_BOX),),
+              diagrams=(Diagram("基本矩阵", with_breaks(PARTS, "在甲板下|存放"), box=CONTENT_BOX),),
               animations=(Effect("diagram", "缩放", start="after", by_paragraph=True),)),
         # 5: the table in 中度样式 2 - 强调 1.
         Slide("标题和内容", "航母的分类", tables=(Table(KINDS, style="中度样式 2 - 强调 1", widths=KINDS_WIDTHS),)),

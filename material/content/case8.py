@@ -3,6 +3,7 @@ what desertification is, its causes, how a straw checkerboard holds the sand, th
 measures of control and what everyone can do; the answer after the six steps."""
 from api import Diagram, Effect, P, Picture, Presentation, Slide, Transition, case
 from content.looks import OASIS, PLAIN
+from ooxml.smartart import with_breaks
 from pictures import PICTURES
 
 PICTURES.update({"荒漠化土地.jpg": ("荒漠化土地.svg", 1200, 800)})
@@ -80,8 +81,8 @@ def finished():
     what.pictures = (Picture("荒漠化土地.jpg", into="right"),)
     # 3: the steps as a basic process, colourful, in the moderate effect.
     checkerboard.body = ()
-    checkerboard.diagrams = (Diagram("基本流程", CHECKERBOARD, box=CONTENT_BOX, style="中等效果",
-                                     colors="彩色 - 强调文字颜色"),)
+    checkerboard.diagrams = (Diagram("基本流程", with_breaks(CHECKERBOARD, "1米|放线", "铺上|麦草", "平头锹|把草"),
+                                     box=CONTENT_BOX, style="中等效果", colors="彩色 - 强调文字颜色"),)
     # 4: the causes wiped in from the left, a paragraph a click; the process fades in by
     # itself after the previous animation, one shape after another (逐个), a second each.
     causes.animations = (Effect("body", "擦除", "自左侧", by_paragraph=True),)

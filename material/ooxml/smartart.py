@@ -21,7 +21,7 @@ smartart_styles (colours and quick styles), smartart_model (the data model and t
 presentation tree) and smartart_drawing (the placed shapes); this module ties them
 together for the slide writer."""
 from .package import R, attr
-from .smartart_drawing import _Drawing, drawing_xml
+from .smartart_drawing import MARK, _Drawing, drawing_xml
 from .smartart_layouts import DGM, kind_of, layout_xml
 from .smartart_model import Model, data_xml, present
 from .smartart_styles import Colours, _quick_style, style_xml
@@ -39,6 +39,26 @@ PARTS = {  # kind: (file stem, content type, relationship type)
     "drawing": ("drawing", "application/vnd.ms-office.drawingml.diagramDrawing+xml",
                 "http://schemas.microsoft.com/office/2007/relationships/diagramDrawing"),
 }
+
+
+def with_breaks(items, *terms):
+    """A graphic's items with the places where their terms may break marked for the drawing.
+    Each term is written with "|" where a line may break ("不稳定的|空气"); every text that
+    holds it gets a zero-width space there, which the drawing breaks at and the data model
+    leaves out. A term of Chinese characters that no mark splits stays on one line."""
+    marks = {t.replace("|", ""): t.replace("|", MARK) for t in terms}
+    found = set()
+
+    def mark(text):
+        for plain, marked in marks.items():
+            if plain in text:
+                found.add(plain)
+                text = text.replace(plain, marked)
+        return text
+    out = tuple((mark(i[0]), tuple(mark(s) for s in i[1])) if isinstance(i, tuple) else mark(i) for i in items)
+    if found != set(marks):
+        raise ValueError("terms to break in no text of the graphic: %s" % sorted(set(marks) - found))
+    return out
 
 
 def _frame_shapes(kind, all_pres):

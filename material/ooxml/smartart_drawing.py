@@ -1,7 +1,9 @@
 """The drawing of a SmartArt graphic (drawingN.xml): the presentation points that carry a
 shape, placed in the frame by the arrangement their kind asks for, with their texts at
-one size that fits every shape (the line breaking estimate is here too). It is what
-viewers that do not lay out SmartArt draw."""
+one size that fits every shape. The drawing breaks each text into its lines itself, only
+where a line may break (never inside a term of Chinese characters that the content does
+not mark), so a viewer does not wrap them again. It is what viewers that do not lay out
+SmartArt draw."""
 import math
 from dataclasses import dataclass
 
@@ -11,62 +13,147 @@ from .smartart_model import Pres
 from .smartart_styles import THEME_EFFECTS, _quick_style
 
 EMU_PT = 12700
+MARK = "\u200b"  # a zero-width space: where the content lets a term break
 
-
-def _char_width(ch, size):
-    """Points a character takes at `size`: CJK characters and full-width punctuation a
-    whole em, the rest about half."""
-    return size if ord(ch) > 0x2E7F else size * 0.55
-
-
-# Characters that never begin a line: the line breaker pulls the character before them
-# down with them (and PowerPoint does the same for East Asian text).
+# Characters that never begin a line, those that never end one (a line may begin before
+# them), and the pause marks and closing brackets a line may end after, as Chinese
+# typesetting keeps them (not after a closing quote: “生”字 is one term).
 NO_LINE_START = set("，。、；：？！）》」』】〕”’…·%,.;:?!)]}")
+NO_LINE_END = set("（《「『【〔“‘([{")
+BREAK_AFTER = set("，。、；：？！）》」』】〕…,.;:?!)]}")
 LINE_HEIGHT = 1.3  # a line in ems at the drawing's 90 % spacing, for fonts as tall as the CJK ones
 PARA_AFTER = {0: 0.35, 1: 0.15}  # space after a paragraph in ems, as _drawing_paras writes it
+FILL = 0.97  # how much of its width a line may take: the estimate of a line's width is not exact
+INDENT = 228600  # a bulleted paragraph's indent, EMU
 
 
-def _units(text):
-    """The pieces a line may break between: a CJK character, or a word of other characters
-    with the spaces after it."""
-    units = []
+def _ideograph(ch):
+    return "\u3400" <= ch <= "\u9fff" or "\uf900" <= ch <= "\ufaff"
+
+
+def _may_break(a, b):
+    """Whether a line may break between the characters a and b, where the content marks no
+    break: after a space, a pause mark or a closing bracket, before an opening bracket or
+    quote, between Chinese and a Latin word, and before a number that follows Chinese;
+    never inside a term of Chinese characters, a word or a number."""
+    if b in NO_LINE_START or a in NO_LINE_END or b == " ":
+        return False
+    return (a == " " or a in BREAK_AFTER or b in NO_LINE_END or (a.isascii() and a.isalpha() and _ideograph(b))
+            or (_ideograph(a) and b.isascii() and b.isalnum()))
+
+
+def _words(text):
+    """The pieces of a text that a line never breaks inside (a mark stays with the piece
+    before it)."""
+    words, last = [], ""
     for ch in text:
-        if ord(ch) > 0x2E7F or not units or ord(units[-1][-1]) > 0x2E7F or units[-1][-1] == " ":
-            units.append(ch)
+        if ch == MARK:
+            if words:
+                words[-1] += ch
+            continue
+        if words and (words[-1].endswith(MARK) and ch not in NO_LINE_START and last not in NO_LINE_END
+                      or _may_break(last, ch)):
+            words.append(ch)
+        elif words:
+            words[-1] += ch
         else:
-            units[-1] += ch
-    return units
+            words.append(ch)
+        last = ch
+    return words
 
 
-def _line_count(text, size, width):
-    """How many lines a paragraph takes at `size` points in `width` points."""
-    lines, used, last = 1, 0.0, None
-    for unit in _units(text):
-        w = sum(_char_width(ch, size) for ch in unit.rstrip(" "))
-        if used + w > width and used > 0:
-            if unit[0] in NO_LINE_START and last is not None:
-                w += last  # the character before goes down with it
-            lines += 1
-            used = 0.0
-        while w > width:  # a word longer than the line breaks where it must
-            lines += 1
-            w -= width
-        used += w + sum(_char_width(ch, size) for ch in unit[len(unit.rstrip(" ")):])
-        last = w
+def _asian(ch):
+    # the office draws quotes next to Chinese from the Chinese font
+    return ord(ch) > 0x2E7F or ch in "“”‘’"
+
+
+def _width(line, size):
+    """Points a line takes at `size`, as the office draws it (a little more rather than less):
+    a Chinese character or full-width mark a whole em, a quote a little more, Latin letters
+    and digits about two thirds, and a quarter em where Asian and Western text meet."""
+    total, prev = 0.0, None
+    for ch in line.replace(MARK, "").rstrip(" "):
+        asian = _asian(ch)
+        if asian:
+            total += 1.15 if ch in "“”‘’" else 1.0
+        elif ch == " ":
+            total += 0.3
+        else:
+            total += 0.72 if ch.isupper() else 0.9 if ch in "%@&mwMW" else 0.65
+        if prev is not None and ch != " " and asian != prev:
+            total += 0.25
+        prev = None if ch == " " else asian
+    return total * size
+
+
+def _break(text, size, width):
+    """The lines of a paragraph at `size` points in `width` points, broken only between its
+    words: as few lines as it takes, the longest of them as short as it can be (the lines
+    read evenly). None when a word is wider than the line."""
+    words = _words(text)
+    room = width * FILL
+    best = [(0, 0.0, 0)]  # for the first j words: (lines, the longest, where the last line begins)
+    for j in range(1, len(words) + 1):
+        choice = None
+        for i in range(j - 1, -1, -1):
+            w = _width("".join(words[i:j]), size)
+            if w > room:
+                break
+            if best[i] is not None:
+                c = (best[i][0] + 1, max(best[i][1], w), i)
+                choice = c if choice is None or c[:2] < choice[:2] else choice
+        best.append(choice)
+    if best[-1] is None:
+        return None
+    lines, j = [], len(words)
+    while j:
+        i = best[j][2]
+        lines.insert(0, "".join(words[i:j]))
+        j = i
     return lines
 
 
-def _fits(paras, w, h, size):
-    """Whether the paragraphs fit a text box of w × h EMU at `size` points."""
-    height = 0.0
-    for t, level in paras:
-        sz = size if not level else size * 0.78
-        indent = 228600 if level else 0
-        height += _line_count(t, sz, max(1, w - indent) / EMU_PT) * sz * LINE_HEIGHT + sz * PARA_AFTER[min(level, 1)]
-    return height * EMU_PT <= h
+def _para_size(size, level):
+    return size if level == 0 else max(5, round(size * 0.78))
+
+
+def _fit(placed, paras, size):
+    """Where a shape's paragraphs go at `size` points and how their lines break: (the text
+    rectangle, the lines of each paragraph), or None when they do not fit without breaking
+    a word. The rectangle may depend on the text's height (a circle has more room across
+    its middle)."""
+    m = 2 * placed.margin(size)
+    height = sum(_para_size(size, level) * (LINE_HEIGHT + PARA_AFTER[min(level, 1)]) for _, level in paras) * EMU_PT
+    for _ in range(8):
+        rect = placed.text_room(height + m)
+        if rect is None:
+            return None
+        lines, need = [], 0.0
+        for t, level in paras:
+            sz = _para_size(size, level)
+            broken = _break(t, sz, (rect[2] - m - (INDENT if level else 0)) / EMU_PT)
+            if broken is None:
+                return None
+            lines.append(broken)
+            need += (len(broken) * LINE_HEIGHT + PARA_AFTER[min(level, 1)]) * sz * EMU_PT
+        if need <= height + 1:
+            return rect, lines
+        height = need
+    return None
 
 
 SIZES = (48, 44, 40, 36, 32, 28, 24, 20, 18, 16, 14, 12, 11, 10, 9, 8, 7, 6, 5)
+
+
+def _ellipse_room(box, height):
+    """The rectangle of `height` across the middle of an ellipse, as wide as the ellipse is
+    there (a little taller than asked, for a text the office lays out a little taller)."""
+    x, y, w, h = box
+    if height >= h * 0.96:
+        return None
+    half = w / 2 * math.sqrt(1 - (height / h) ** 2) * 0.98
+    tall = min(h * 0.96, height * 1.1)
+    return (x + w / 2 - half, y + h / 2 - tall / 2, 2 * half, tall)
 
 
 @dataclass
@@ -75,24 +162,43 @@ class Placed:
     box: tuple  # x, y, cx, cy in the frame
     rot: int = 0  # 60000ths of a degree
     adj: int = -1  # the preset geometry's adjustment, where the arrangement sets it
-    text_box: tuple = ()  # where the text goes, if not the geometry's own text rectangle
+    path: tuple = ()  # a line's points in the box, for connectors
+    room: object = None  # text height -> where a text of that height goes, if the arrangement says
 
     def text_rect(self):
-        """The rectangle the text is laid in: the arrangement's, or the geometry's."""
-        if self.text_box:
-            return self.text_box
+        """The geometry's own rectangle for its text."""
         x, y, w, h = self.box
         shape = self.pres.node.shape
         if shape == "ellipse":  # the inscribed rectangle
             k = (1 - math.sqrt(0.5)) / 2
             return (x + w * k, y + h * k, w * (1 - 2 * k), h * (1 - 2 * k))
+        if shape == "roundRect":  # lines kept clear of the rounded ends, as the geometry's own text rectangle
+            inset = min(w, h) * 0.16667 * 0.29289
+            return (x + inset, y, w - 2 * inset, h)
         if shape == "trapezoid":  # between the slanted sides at mid-height, lower half for the apex
             inset = min(w, h) * self.adj / 100000 if self.adj >= 0 else 0
             if inset * 2 >= w * 0.99:
                 return (x + w / 4, y + h * 0.4, w / 2, h * 0.6)
             return (x + inset / 2, y, w - inset, h)
         return self.box
-    path: tuple = ()  # a line's points in the box, for connectors
+
+    def in_circle(self):
+        return self.room is not None or self.pres.node.shape == "ellipse"
+
+    def text_room(self, height):
+        """Where a text of `height` (EMU, insets included) goes, or None if it has no room:
+        in a circle, as wide as the circle is where the text stands."""
+        if self.room is not None:
+            return self.room(height)
+        if self.in_circle():
+            return _ellipse_room(self.box, height)
+        rect = self.text_rect()
+        return rect if height <= rect[3] else None
+
+    def margin(self, size):
+        """The text's insets: a text in a circle, whose rectangle keeps clear of the rim
+        already, needs less."""
+        return round(size * (0.1 if self.in_circle() else 0.3) * EMU_PT)
 
 
 class _Drawing:
@@ -109,7 +215,7 @@ class _Drawing:
         nodes, arrows = self.of("node"), self.of("sibTrans")
         n = len(nodes)
         along, across = (self.h, self.w) if vertical else (self.w, self.h)
-        ratio = 2.5 if vertical else 0.6  # across / along of a node, as the definition asks
+        ratio = 4.0 if vertical else 0.6  # across / along of a node, as the definition asks
         size = along / (n + 0.3 * (n - 1))
         if size * ratio > across:
             size = across / ratio
@@ -200,39 +306,57 @@ class _Drawing:
         return out
 
     def venn(self):
+        """Circles that overlap round the middle, spread across the frame as far as they still
+        overlap all together; each text in the part of its circle that no other covers."""
         nodes = self.of("node")
         n = len(nodes)
-        side = min(self.w, self.h)
-        d = side / 1.6 if n > 1 else side * 0.8
-        radius = 0.3 * d if n > 1 else 0
+        if n < 2:
+            side = min(self.w, self.h) * 0.8
+            return [Placed(p, ((self.w - side) / 2, (self.h - side) / 2, side, side)) for p in nodes]
+        angles = [math.pi / 2 * (2 * k - 1) for k in range(2)] if n == 2 else [2 * math.pi * k / n for k in range(n)]
+        # Centres in diameters from the middle. Three: spread across as far as the frame's
+        # shape asks while each circle still reaches over the middle; two side by side and
+        # four or more on a wider ring, each with a part of its own for its text.
+        down = 0.27 if n == 3 else 0.4
+        ys = [-down * math.cos(a) for a in angles]
+        span_y = max(ys) - min(ys) + 1
+        sines = [math.sin(a) for a in angles]
+        across = min(0.5, max(down, (self.w / self.h * span_y - 1) / (max(sines) - min(sines)))) if n == 3 else down
+        xs = [across * s for s in sines]
+        span_x = max(xs) - min(xs) + 1
+        d = min(self.w / span_x, self.h / span_y)
+        x0 = (self.w - span_x * d) / 2 - (min(xs) - 0.5) * d
+        y0 = (self.h - span_y * d) / 2 - (min(ys) - 0.5) * d
+        centres = [(x0 + x * d, y0 + y * d) for x, y in zip(xs, ys)]
         out = []
         for k, p in enumerate(nodes):
-            x, y, angle = self._circle(n, radius, k)
-            text_box = ()
-            if n > 1:  # the text in the part of the circle that no other covers
-                tx, ty = x + 0.2 * d * math.sin(angle), y - 0.2 * d * math.cos(angle)
-                text_box = (tx - 0.28 * d, ty - 0.2 * d, 0.56 * d, 0.4 * d)
-            out.append(Placed(p, (x - d / 2, y - d / 2, d, d), text_box=text_box))
+            (cx, cy), others = centres[k], centres[:k] + centres[k + 1:]
+            out.append(Placed(p, (cx - d / 2, cy - d / 2, d, d), room=_outer_room((cx, cy), d / 2, others)))
         return out
 
     def _radial(self, overlap):
+        """The first item's circle in the middle, its sub-items' circles round it from the top
+        clockwise, as large as the frame lets them be."""
         centre, spokes, lines = self.of("centre"), self.of("node"), self.of("connector")
         m = max(1, len(spokes))
-        side = min(self.w, self.h)
         if overlap:
             factor = max(0.95, 0.55 / math.sin(math.pi / m))  # spoke centres from the middle, in spoke diameters
-            d = side / (2 * factor + 1)
-            dc = 1.6 * d
+            ratio = 1.6  # the centre's diameter in spoke diameters
         else:
             factor = max(1.3, 1.05 / (2 * math.sin(math.pi / m)))
-            d = side / (2 * factor + 1)
-            dc = 1.3 * d
-        radius = factor * d
-        out = [Placed(p, (self.w / 2 - dc / 2, self.h / 2 - dc / 2, dc, dc)) for p in centre]
+            ratio = 1.3
+        places = [(factor * math.sin(2 * math.pi * k / m), -factor * math.cos(2 * math.pi * k / m)) for k in range(m)]
+        span_x = max(ratio, max(abs(x) for x, _ in places) * 2 + 1)
+        span_y = max(ratio, max(y for _, y in places) - min(y for _, y in places) + 1)
+        d = min(self.w / span_x, self.h / span_y)
+        dc, radius = ratio * d, factor * d
+        middle_y = self.h / 2 - (max(y for _, y in places) + min(y for _, y in places)) / 2 * d
+        out = [Placed(p, (self.w / 2 - dc / 2, middle_y - dc / 2, dc, dc)) for p in centre]
         for k, p in enumerate(spokes):
-            x, y, angle = self._circle(m, radius, k)
+            angle = 2 * math.pi * k / m
+            x, y = self.w / 2 + radius * math.sin(angle), middle_y - radius * math.cos(angle)
             if k < len(lines):  # from the centre's rim to the spoke's
-                x1, y1 = self.w / 2 + dc / 2 * math.sin(angle), self.h / 2 - dc / 2 * math.cos(angle)
+                x1, y1 = self.w / 2 + dc / 2 * math.sin(angle), middle_y - dc / 2 * math.cos(angle)
                 x2, y2 = x - d / 2 * math.sin(angle), y + d / 2 * math.cos(angle)
                 out.append(_line(lines[k], (x1, y1), (x2, y2)))
             out.append(Placed(p, (x - d / 2, y - d / 2, d, d)))
@@ -294,6 +418,48 @@ class _Drawing:
         return out
 
 
+def _outer_room(centre, r, others):
+    """For a circle of radius r among overlapping others: text height -> the widest
+    rectangle of that height inside the circle and clear of the others, and across within
+    the circle's own text rectangle (where a viewer that keeps to it draws the text too);
+    None if there is none. Of the places nearly as wide as the widest, the one nearest
+    their middle: the text stands in the middle of the part that is the circle's own."""
+    cx, cy = centre
+    across = r * math.sqrt(0.5)  # half the width of the circle's own text rectangle
+
+    def clear(x, y, half, half_h):
+        if abs(x - cx) + half > across:
+            return False
+        corners = ((x - half, y - half_h), (x + half, y - half_h), (x - half, y + half_h), (x + half, y + half_h))
+        if any(math.hypot(px - cx, py - cy) > r * 0.97 for px, py in corners):
+            return False
+        for ox, oy in others:  # the rectangle's nearest point to each other circle stays outside it
+            nx, ny = min(max(ox, x - half), x + half), min(max(oy, y - half_h), y + half_h)
+            if math.hypot(nx - ox, ny - oy) < r * 1.03:
+                return False
+        return True
+
+    def room(height):
+        height *= 1.08  # a little taller than asked, for a text the office lays out a little taller
+        places = []
+        for i in range(-4, 5):
+            for j in range(-12, 13):
+                x, y = cx + across * i / 4, cy + r * j / 12
+                low, high = 0.0, across
+                for _ in range(16):
+                    mid = (low + high) / 2
+                    low, high = (mid, high) if clear(x, y, mid, height / 2) else (low, mid)
+                places.append((low, x, y))
+        best = max(w for w, _, _ in places)
+        if best < height / 4:
+            return None
+        near = [(x, y) for w, x, y in places if w >= best * 0.97]
+        mx, my = sum(x for x, _ in near) / len(near), sum(y for _, y in near) / len(near)
+        w, x, y = max(places, key=lambda q: (q[0] >= best * 0.97, -math.hypot(q[1] - mx, q[2] - my)))
+        return (x - w, y - height / 2, 2 * w, height)
+    return room
+
+
 def _line(pres, a, b):
     (x1, y1), (x2, y2) = a, b
     x, y = min(x1, x2), min(y1, y2)
@@ -317,16 +483,23 @@ def _paras(placed):
     return [(q.text, q.level - top) for q in shows]
 
 
+def _sized(placed):
+    """The size of the graphic's texts and, for each shape with text, where its text goes
+    and how its lines break. One size for every first-level text, as the definition's equal
+    font constraints ask: the largest at which every text fits its shape with no word
+    broken."""
+    text_shapes = [(p, _paras(p)) for p in placed if _paras(p)]
+    for size in SIZES:
+        fitted = [_fit(p, paras, size) for p, paras in text_shapes]
+        if all(fitted):
+            return size, {id(p): f for (p, _), f in zip(text_shapes, fitted)}
+    raise ValueError("a SmartArt text has a word too long for its shape at any size: %s" %
+                     [paras for p, paras in text_shapes])
+
+
 def drawing_xml(placed, colours, style_name):
     effect = _quick_style(style_name)[2]
-    # One size for every first-level text, as the definition's equal font constraints ask.
-    text_shapes = [(p, _paras(p)) for p in placed if _paras(p)]
-    size = SIZES[-1]
-    for s in SIZES:
-        if all(_fits(paras, p.text_rect()[2] - 2 * _margin(s), p.text_rect()[3] - 2 * _margin(s), s)
-               for p, paras in text_shapes):
-            size = s
-            break
+    size, fitted = _sized(placed) if any(_paras(p) for p in placed) else (SIZES[0], {})
     out = []
     for p in placed:
         node = p.pres.node
@@ -346,16 +519,27 @@ def drawing_xml(placed, colours, style_name):
         fill_xml = "<a:noFill/>" if fill is None else "<a:solidFill>%s</a:solidFill>" % fill
         ln = '<a:ln w="%d"><a:solidFill>%s</a:solidFill></a:ln>' % (12700, line) if line else "<a:ln><a:noFill/></a:ln>"
         eff = THEME_EFFECTS[effect] if node.style in ("node0", "node1", "vennNode1", "sibTrans2D1") else "<a:effectLst/>"
-        paras = _paras(p)
         body = ""
         if node.shape and not p.path:
-            m = _margin(size)
-            tx_, ty_, tw_, th_ = (round(v) for v in p.text_rect())
+            m = p.margin(size)
+            rect, lines = fitted.get(id(p), (p.text_rect(), []))
+            left = right = m
+            gx, _, gw, _ = p.text_rect()
+            if rect[0] >= gx and rect[0] + rect[2] <= gx + gw and abs(rect[0] + rect[2] / 2 - gx - gw / 2) > EMU_PT:
+                # Off the middle: the geometry's own text rectangle across, and insets that put
+                # the text where it goes (where a viewer that keeps to that rectangle puts it too).
+                left, right = m + rect[0] - gx, m + gx + gw - rect[0] - rect[2]
+                rect = (gx, rect[1], gw, rect[3])
+            tx_, ty_, tw_, th_ = (round(v) for v in rect)
+            levels = [level for _, level in _paras(p)]
             anchor = "t" if node.name == "childText" else "ctr"
-            body = ('<dsp:txBody><a:bodyPr spcFirstLastPara="0" vert="horz" wrap="square" lIns="%d" tIns="%d" '
+            # wrap="none": the lines are broken already, and a viewer that draws the text in the
+            # geometry's own rectangle (narrower than a circle's middle) keeps them whole.
+            body = ('<dsp:txBody><a:bodyPr spcFirstLastPara="0" vert="horz" wrap="none" lIns="%d" tIns="%d" '
                     'rIns="%d" bIns="%d" numCol="1" spcCol="1270" anchor="%s" anchorCtr="0"><a:noAutofit/></a:bodyPr>'
                     '<a:lstStyle/>%s</dsp:txBody><dsp:txXfrm><a:off x="%d" y="%d"/><a:ext cx="%d" cy="%d"/>'
-                    '</dsp:txXfrm>') % (m, m, m, m, anchor, _drawing_paras(paras, size, tx, node.name), tx_, ty_, tw_, th_)
+                    '</dsp:txXfrm>') % (round(left), m, round(right), m, anchor, _drawing_paras(list(zip(lines, levels)), size, tx, node.name),
+                                        tx_, ty_, tw_, th_)
         out.append('<dsp:sp modelId="%s"><dsp:nvSpPr><dsp:cNvPr id="0" name=""/><dsp:cNvSpPr/></dsp:nvSpPr>'
                    '<dsp:spPr>%s%s%s%s%s</dsp:spPr><dsp:style><a:lnRef idx="%d"><a:scrgbClr r="0" g="0" b="0"/>'
                    '</a:lnRef><a:fillRef idx="%d"><a:scrgbClr r="0" g="0" b="0"/></a:fillRef><a:effectRef idx="%d">'
@@ -368,24 +552,24 @@ def drawing_xml(placed, colours, style_name):
             ) % (DGM, DSP, A, "".join(out))
 
 
-def _margin(size):
-    return round(size * 0.3 * EMU_PT)
-
-
 def _drawing_paras(paras, size, colour, name):
+    """The paragraphs of a shape, each a list of its lines with its level: a line the fitting
+    breaks is a line break in its paragraph."""
     if not paras:
         return '<a:p><a:endParaRPr lang="zh-CN" altLang="en-US"/></a:p>'
     out = []
-    for t, level in paras:
-        sz = size if level == 0 else max(5, round(size * 0.78))
+    for lines, level in paras:
+        sz = _para_size(size, level)
         if level:
-            ppr = ('<a:pPr marL="228600" lvl="1" indent="-228600" algn="l" defTabSz="%d"><a:lnSpc><a:spcPct val="90000"/>'
+            ppr = ('<a:pPr marL="%d" lvl="1" indent="-%d" algn="l" defTabSz="%d"><a:lnSpc><a:spcPct val="90000"/>'
                    '</a:lnSpc><a:spcBef><a:spcPct val="0"/></a:spcBef><a:spcAft><a:spcPct val="15000"/></a:spcAft>'
-                   '<a:buChar char="•"/></a:pPr>') % (sz * EMU_PT * 4)
+                   '<a:buChar char="•"/></a:pPr>') % (INDENT, INDENT, sz * EMU_PT * 4)
         else:
             ppr = ('<a:pPr marL="0" lvl="0" indent="0" algn="%s" defTabSz="%d"><a:lnSpc><a:spcPct val="90000"/>'
                    '</a:lnSpc><a:spcBef><a:spcPct val="0"/></a:spcBef><a:spcAft><a:spcPct val="35000"/></a:spcAft>'
                    '<a:buNone/></a:pPr>') % ("l" if name == "childText" else "ctr", sz * EMU_PT * 4)
-        out.append('<a:p>%s<a:r><a:rPr lang="zh-CN" altLang="en-US" sz="%d" kern="1200"><a:solidFill>%s</a:solidFill>'
-                   '</a:rPr><a:t>%s</a:t></a:r></a:p>' % (ppr, sz * 100, colour, text(t)))
+        rpr = '<a:rPr lang="zh-CN" altLang="en-US" sz="%d" kern="1200"><a:solidFill>%s</a:solidFill></a:rPr>' % (
+            sz * 100, colour)
+        out.append('<a:p>%s%s</a:p>' % (ppr, ("<a:br>%s</a:br>" % rpr).join(
+            '<a:r>%s<a:t>%s</a:t></a:r>' % (rpr, text(line)) for line in lines)))
     return "".join(out)

@@ -302,7 +302,7 @@ KINDS = {
     "process": Kind("process", "水平流程（形状间以箭头相连）", "process",
                     _lin("fromL", "node", "rightArrow", 0.6, 0.22, 1.2), "row", ("node", "sibTrans")),
     "vprocess": Kind("vprocess", "垂直流程（形状间以向下箭头相连）", "process",
-                     _lin("fromT", "node", "downArrow", 2.5, 0.22, 1.2), "column", ("node", "sibTrans")),
+                     _lin("fromT", "node", "downArrow", 4.0, 0.22, 1.2), "column", ("node", "sibTrans")),
     "bullets": Kind("bullets", "垂直项目符号列表（色条下列出下级项目）", "list", _bullet_list(), "bars",
                     ("parentText", "childText")),
     "blocks": Kind("blocks", "块列表（按行排列的矩形块）", "list", _blocks(0, "rect", 0.6), "grid", ("node",)),

@@ -129,6 +129,9 @@ def present(model, tree):
 
 
 def _t(s):
+    """A point's text as the learner types it: the content's marks of where a term may break
+    (zero-width spaces) are for the drawing alone."""
+    s = s.replace("\u200b", "")
     if not s:
         return '<dgm:t><a:bodyPr/><a:lstStyle/><a:p><a:endParaRPr lang="zh-CN" altLang="en-US"/></a:p></dgm:t>'
     return ('<dgm:t><a:bodyPr/><a:lstStyle/><a:p><a:r><a:rPr lang="zh-CN" altLang="en-US" dirty="0"/><a:t>%s</a:t>'

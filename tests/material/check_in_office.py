@@ -6,12 +6,15 @@ the pictures and sounds the steps insert, SmartArt graphics with their texts, th
 transitions, animations with their start, delay, duration and options, hidden slides,
 notes and slide-show settings; the slide size, layouts, fonts, bullets, placeholder boxes,
 text boxes, table columns, backgrounds and pictures of the master that the steps set;
-SmartArt texts that fit their shapes; the parts of each SmartArt graphic
-(diagram_parts.py), the slide, layout and master parts (slide_parts.py) and the timing
-trees where LibreOffice does not read them as PowerPoint does (timing_parts.py) against
-the schemas; documents hold their paragraphs; a theme file holds the slide master and
-layouts its case's answer shows; the other files are what their names say. One office
-process for all files; one line a kind of claim.
+SmartArt texts that fit their shapes and break only between words; table styles that
+look like their names (table_styles.py), text that reads on its fill and buttons that
+stand out (contrast_parts.py), nothing running into the looks' decorations
+(decoration_parts.py); the parts of each SmartArt graphic (diagram_parts.py), the slide,
+layout and master parts (slide_parts.py) and the timing trees where LibreOffice does not
+read them as PowerPoint does (timing_parts.py) against the schemas; documents hold their
+paragraphs; a theme file holds the slide master and layouts its case's answer shows
+(theme_parts.py); looped tunes end on their beat (tune_ends.py); the other files are what
+their names say. One office process for all files; one line a kind of claim.
 
     check_in_office.py MANIFEST MATERIAL_ROOT"""
 import json
@@ -21,6 +24,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree as ET
 import zipfile
 
 import contrast_parts
@@ -75,7 +79,7 @@ def start_office(profile):
     for _ in range(240):
         try:
             ctx = resolver.resolve("uno:pipe,name=%s;urp;StarOffice.ComponentContext" % pipe)
-            return office, ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", ctx)
+            return office, ctx, ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", ctx)
         except NoConnectException:
             time.sleep(0.5)
     office.kill()
@@ -94,10 +98,11 @@ def title_of(page):
 
 
 def diagram_texts(shape):
-    """The lines of text of an imported SmartArt graphic, shape by shape in drawing order."""
+    """The paragraphs of text of an imported SmartArt graphic, shape by shape in drawing order
+    (a line the drawing breaks is still one paragraph)."""
     if shape.getShapeType() == "com.sun.star.drawing.GroupShape":
         return [t for i in range(shape.getCount()) for t in diagram_texts(shape.getByIndex(i))]
-    return [line for line in shape.getString().splitlines() if line.strip()]
+    return [p.getString().replace("\n", "") for p in paragraphs_of(shape) if p.getString().strip()]
 
 
 def is_diagram(shape):
@@ -156,37 +161,93 @@ def near(a, b, tolerance=2 * 360):
     return len(a) == len(b) and all(abs(x - y) <= tolerance for x, y in zip(a, b))
 
 
-def laid_out_height(doc, page, width, paras, fonts):
-    """The height (1/100 mm) the office lays paragraphs out in at `width`: a scratch text box
-    on the page, growing with its text, formatted as the drawing formats them."""
+LINE_BREAK, PARAGRAPH_BREAK = 1, 0  # com.sun.star.text.ControlCharacter
+
+
+def laid_out(doc, page, width, paras, fonts, wraps=True):
+    """The size (1/100 mm) the office lays paragraphs out in: a scratch text box on the page,
+    growing with its text, formatted as the drawing formats them ("\n" in a paragraph is the
+    drawing's line break); `width` wide if it wraps, else as wide as its longest line."""
     box = doc.createInstance("com.sun.star.drawing.TextShape")
     page.add(box)
     try:
-        box.TextAutoGrowWidth, box.TextAutoGrowHeight, box.TextWordWrap = False, True, True
+        box.TextAutoGrowWidth, box.TextAutoGrowHeight, box.TextWordWrap = not wraps, True, wraps
         box.TextLeftDistance = box.TextRightDistance = box.TextUpperDistance = box.TextLowerDistance = 0
-        box.Size = uno.createUnoStruct("com.sun.star.awt.Size", width, 100)
-        box.setString("\n".join(p[0] for p in paras))
+        box.Size = uno.createUnoStruct("com.sun.star.awt.Size", width if wraps else 100, 100)
+        text = box.getText()
+        cursor = text.createTextCursor()
+        for k, (t, *_) in enumerate(paras):
+            if k:
+                text.insertControlCharacter(cursor, PARAGRAPH_BREAK, False)
+            for j, line in enumerate(t.split("\n")):
+                if j:
+                    text.insertControlCharacter(cursor, LINE_BREAK, False)
+                text.insertString(cursor, line, False)
         for para, (_, size, margin, spacing, after) in zip(paragraphs_of(box), paras):
             para.CharFontName, para.CharFontNameAsian = fonts
             para.CharHeight = para.CharHeightAsian = size
             para.ParaLeftMargin = round(margin / 360)
             para.ParaLineSpacing = uno.createUnoStruct("com.sun.star.style.LineSpacing", 0, int(spacing))
             para.ParaBottomMargin = round(size * after / 100 * 2540 / 72)
-        return box.Size.Height
+        return box.Size.Width, box.Size.Height
     finally:
         page.remove(box)
 
 
-def check_diagram_texts(doc, page, graphic, drawn, where, claims):
+class OfficeLines:
+    """Lines as the office draws them: a shape exported as SVG, where each line of its text
+    is placed on its own baseline."""
+    SVG = "{http://www.w3.org/2000/svg}"
+
+    def __init__(self, context, folder):
+        self.export = context.ServiceManager.createInstanceWithContext("com.sun.star.drawing.GraphicExportFilter",
+                                                                       context)
+        self.path = pathlib.Path(folder) / "shape.svg"
+
+    def of(self, shape):
+        """[[line, …] for each paragraph of the shape's text], a bullet left out."""
+        self.export.setSourceDocument(shape)
+        self.export.filter((prop("URL", self.path.as_uri()), prop("MediaType", "image/svg+xml")))
+        found = []
+        for para, text in zip((t for t in ET.parse(self.path).iter(self.SVG + "tspan")
+                               if t.get("class") == "TextParagraph"), (p.getString() for p in paragraphs_of(shape))):
+            lines, baseline = [], None
+            for part in para:
+                if part.get("class") == "TextPosition":
+                    if part.get("y") != baseline:
+                        lines.append("")
+                        baseline = part.get("y")
+                    lines[-1] += "".join(part.itertext())
+            extra = len("".join(lines)) - len(text.replace("\n", ""))
+            while extra > 0 and lines:  # the bullet, drawn before the text
+                cut = min(extra, len(lines[0]))
+                lines[0], extra = lines[0][cut:], extra - cut
+                if not lines[0]:
+                    lines.pop(0)
+            found.append(lines)
+        return found
+
+
+def check_diagram_texts(doc, page, graphic, drawn, where, claims, office_lines):
     """Each text of the slide's SmartArt drawing, laid out by the office in the fonts it took
-    for the graphic, fits the box the drawing gives it."""
+    for the graphic, fits the box the drawing gives it (its lines as wide as the box at
+    most); and each line the office draws of it ends where the text may break
+    (diagram_parts.break_points: never inside a word)."""
     texts = [graphic.getByIndex(k) for k in range(graphic.getCount()) if graphic.getByIndex(k).getString()]
     run = next(paragraphs_of(texts[0])).createEnumeration().nextElement() if texts else None
     fonts = (run.CharFontName, run.CharFontNameAsian) if run else ("", "")
-    for width, height, paras in drawn:
-        need = laid_out_height(doc, page, round(width / 360), paras, fonts)
-        claims.check("SmartArt texts fit their shapes", need <= height / 360 * 1.02,
-                     "%s: %s needs %d, has %d (1/100 mm)" % (where, paras[0][0], need, height / 360))
+    for width, height, wraps, paras in drawn:
+        need = laid_out(doc, page, round(width / 360), paras, fonts, wraps)
+        claims.check("SmartArt texts fit their shapes", need[0] <= width / 360 * 1.02 and need[1] <= height / 360 * 1.02,
+                     "%s: %s needs %d × %d, has %d × %d (1/100 mm)" % (
+                         where, "/".join(p[0] for p in paras).replace("\n", "/").replace(diagram_parts.MARK, ""),
+                         *need, width / 360, height / 360))
+    for shape in texts:
+        for para, lines in zip(paragraphs_of(shape), office_lines.of(shape)):
+            plain = [line.replace(diagram_parts.MARK, "") for line in lines]
+            ends = {sum(map(len, plain[:k])) for k in range(1, len(plain))}
+            claims.check("SmartArt texts break only between words", ends <= diagram_parts.break_points(para.getString()),
+                         "%s: %s" % (where, "/".join(plain)))
 
 
 def children(node):
@@ -238,7 +299,7 @@ STEP_CLAIMS = (("start", "animation starts and delays"),
                ("after", "dim or hide after animation"))
 
 
-def check_presentation(doc, path, entry, claims):
+def check_presentation(doc, path, entry, claims, office_lines):
     name = entry["path"]
     pages = doc.getDrawPages()
     with zipfile.ZipFile(path) as z:
@@ -261,7 +322,8 @@ def check_presentation(doc, path, entry, claims):
         smartart = [s for s in shapes(page) if is_diagram(s)]
         diagrams = [diagram_texts(s) for s in smartart]
         if smartart:
-            check_diagram_texts(doc, page, smartart[0], drawn.get("ppt/slides/slide%d.xml" % (i + 1), ()), where, claims)
+            check_diagram_texts(doc, page, smartart[0], drawn.get("ppt/slides/slide%d.xml" % (i + 1), ()), where, claims,
+                                office_lines)
         claims.check("SmartArt graphics with all their texts", diagrams == slide["diagrams"],
                      "%s: %s, expected %s" % (where, diagrams, slide["diagrams"]))
         tables = [s for s in shapes(page) if "TableShape" in s.getShapeType()]
@@ -418,7 +480,8 @@ def main():
     looks = table_styles.writer_problems()
     claims.check("table styles look like their names", not looks, "; ".join(looks[:5]))
     with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
-        office, desktop = start_office(profile)
+        office, context, desktop = start_office(profile)
+        office_lines = OfficeLines(context, profile)
         try:
             for entry in manifest["files"]:
                 path = root / entry["path"]
@@ -441,7 +504,7 @@ def main():
                     if entry["kind"] == "docx":
                         check_document(doc, entry, claims)
                     else:
-                        check_presentation(doc, path, entry, claims)
+                        check_presentation(doc, path, entry, claims, office_lines)
                 finally:
                     doc.close(True)
         finally:

@@ -352,10 +352,45 @@ def check_model(xml, where, out):
             out.append("%s: drawn shapes that are no presentation points" % where)
 
 
+MARK = "\u200b"  # a zero-width space: where the content lets a term break
+NO_LINE_START = set("，。、；：？！）》」』】〕”’…·%,.;:?!)]}")
+NO_LINE_END = set("（《「『【〔“‘([{")
+BREAK_AFTER = set("，。、；：？！）》」』】〕…,.;:?!)]}")  # not a closing quote: “生”字 is one term
+
+
+def _ideograph(ch):
+    return "\u3400" <= ch <= "\u9fff" or "\uf900" <= ch <= "\ufaff"
+
+
+def break_points(text):
+    """Where a line of `text` may break, as positions in the text without its marks and line
+    breaks: where the content marks it, after a space, a pause mark or a closing bracket,
+    before an opening bracket or quote, between Chinese and a Latin word, and before a
+    number that follows Chinese. Never inside a term of Chinese characters, a word or a
+    number, never before a closing mark nor after an opening one."""
+    points, plain = set(), ""
+    for ch in text:
+        if ch == MARK:
+            points.add(len(plain))
+        elif ch != "\n":
+            plain += ch
+    for k in range(1, len(plain)):
+        a, b = plain[k - 1], plain[k]
+        if b in NO_LINE_START or a in NO_LINE_END or b == " ":
+            points.discard(k)
+        elif a == " " or a in BREAK_AFTER or b in NO_LINE_END or \
+                (a.isascii() and a.isalpha() and _ideograph(b)) or \
+                (_ideograph(a) and b.isascii() and (b.isalpha() or b.isdigit())):
+            points.add(k)
+    return points
+
+
 def drawn_texts(z):
-    """{slide part: [(width, height, [(text, size, left margin, line spacing %, space after %), …]), …]}:
-    each text of the SmartArt drawings with the box it is laid in (EMU, insets taken off),
-    for a text layout of the office to tell whether it fits."""
+    """{slide part: [(width, height, wraps, [(text, size, left margin, line spacing %, space after %), …]), …]}:
+    each text of the SmartArt drawings with the box it is laid in (EMU, insets taken off) and
+    whether a viewer wraps its lines, for a text layout of the office to tell whether it
+    fits. A text keeps its marks of where it may break, and "\n" where the drawing breaks
+    its line."""
     out = {}
     for slide in sorted(n for n in z.namelist() if re.fullmatch(r"ppt/slides/slide\d+\.xml", n)):
         rels_name = "ppt/slides/_rels/" + slide.rsplit("/", 1)[1] + ".rels"
@@ -373,7 +408,9 @@ def drawn_texts(z):
                     pct = {k: int(p.find("a:pPr/a:%s/a:spcPct" % k, NS).get("val")) / 1000
                            if p.find("a:pPr/a:%s/a:spcPct" % k, NS) is not None else d
                            for k, d in (("lnSpc", 100), ("spcAft", 0))}
-                    paras.append(("".join(t.text or "" for t in p.iter(q("a:t"))), int(rpr.get("sz")) / 100,
+                    text = "".join("\n" if el.tag == q("a:br") else el.findtext("a:t", "", NS)
+                                   for el in p if el.tag in (q("a:r"), q("a:br")))
+                    paras.append((text, int(rpr.get("sz")) / 100,
                                   int(ppr.get("marL", 0)) if ppr is not None else 0, pct["lnSpc"], pct["spcAft"]))
                 if not paras:
                     continue
@@ -383,5 +420,6 @@ def drawn_texts(z):
                 inset = {k: int(bp.get(k, d)) for k, d in (("lIns", 91440), ("rIns", 91440), ("tIns", 45720),
                                                             ("bIns", 45720))}
                 out.setdefault(slide, []).append((int(ext.get("cx")) - inset["lIns"] - inset["rIns"],
-                                                  int(ext.get("cy")) - inset["tIns"] - inset["bIns"], paras))
+                                                  int(ext.get("cy")) - inset["tIns"] - inset["bIns"],
+                                                  bp.get("wrap", "square") != "none", paras))
     return out
