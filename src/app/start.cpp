@@ -15,9 +15,11 @@ int runTrainer(int argc, char** argv, const std::function<void(QApplication&)>& 
     platform::LinuxPlatform linuxPlatform;
     platform::install(&linuxPlatform);
     if (started) started(app);
-    // The learner finds the material and answer folders in drive C from the first start on.
-    material::putInPlaceAtStart(material::runningProgramFolder());
-    forms::form<Form8>().Show();
+    Form8& start = forms::form<Form8>();
+    // The learner finds the material and answer folders in drive C from the first start
+    // on; they are put there once the start window is on the screen.
+    material::putInPlaceOncePainted(start, material::runningProgramFolder());
+    start.Show();
     int status = QApplication::exec();
     forms::Registry::reset();
     return status;
