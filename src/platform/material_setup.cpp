@@ -1,9 +1,15 @@
 #include "platform/material_setup.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
 #include <string>
 #include <system_error>
 
 #include "platform/message_box.h"
+#include "platform/window.h"
 #include "shared/folders.h"
 
 namespace material {
@@ -22,7 +28,9 @@ void copyMissing(const fs::path& from, const fs::path& to, Outcome& outcome) {
     fs::recursive_directory_iterator it(from, fs::directory_options::skip_permission_denied, ec);
     for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
-        const fs::path target = to / fs::relative(it->path(), from, ec);
+        // The iterator's paths are `from` and the names below it: the rest is the relative
+        // path, found without asking the file system.
+        const fs::path target = to / it->path().lexically_relative(from);
         std::error_code here;
         if (fs::exists(fs::symlink_status(target, here))) continue;  // the learner's, whatever it holds
         fs::create_directories(target.parent_path(), here);
@@ -41,6 +49,35 @@ void copyMissing(const fs::path& from, const fs::path& to, Outcome& outcome) {
     }
     if (ec) ++outcome.failed;
 }
+
+// Runs `work` once, after the first paint of `window` (of the window or of any widget in
+// it) is done; dropped with the window if that never comes.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> work)
+        : QObject(window), window_(window), work_(std::move(work)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window_) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // Queued behind the rest of this paint, which reaches the screen first.
+            QTimer::singleShot(0, this, [this] {
+                const std::function<void()> work = std::move(work_);
+                deleteLater();
+                work();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::function<void()> work_;
+};
 
 }  // namespace
 
@@ -73,6 +110,11 @@ Outcome putInPlaceAtStart(const fs::path& programFolder, const fs::path& driveRo
                       forms::vbOKOnly | forms::vbExclamation, std::string("练习素材"));
     }
     return outcome;
+}
+
+void putInPlaceOncePainted(forms::Form& startWindow, const fs::path& programFolder, const fs::path& driveRoot) {
+    new AfterFirstPaint(startWindow.window(),
+                        [programFolder, driveRoot] { putInPlaceAtStart(programFolder, driveRoot); });
 }
 
 fs::path runningProgramFolder() {

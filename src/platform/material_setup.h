@@ -7,6 +7,10 @@
 
 #include "platform/drive_map.h"
 
+namespace forms {
+class Form;
+}
+
 namespace material {
 
 // The folder holding the generated 素材 and 答案: "material" beside a program run from
@@ -28,6 +32,12 @@ Outcome putInPlace(const std::filesystem::path& originals, const std::filesystem
 // learner gets one notice through the platform and the trainer goes on.
 Outcome putInPlaceAtStart(const std::filesystem::path& programFolder,
                           const std::filesystem::path& driveRoot = drives::root());
+
+// The start's share as the trainer runs it: putInPlaceAtStart once `startWindow` has
+// painted, so that the learner sees the trainer at once and the notice, when one is
+// needed, comes over the start window. Nothing is done when the window goes unpainted.
+void putInPlaceOncePainted(forms::Form& startWindow, const std::filesystem::path& programFolder,
+                           const std::filesystem::path& driveRoot = drives::root());
 
 // The folder of the running program.
 std::filesystem::path runningProgramFolder();

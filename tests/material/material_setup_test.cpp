@@ -2,12 +2,16 @@
 // learner's own files kept, and one notice when drive C takes nothing.
 #include "platform/material_setup.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QWidget>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "navigation/form8.h"
 #include "support/trainer_test.h"
 
 namespace {
@@ -41,6 +45,12 @@ protected:
     void TearDown() override {
         fs::remove_all(base_);
         TrainerTest::TearDown();
+    }
+    // Runs the event loop until `done`, for a few seconds at most.
+    template <typename Done>
+    static bool runLoopUntil(Done done) {
+        for (QDeadlineTimer deadline(5000); !done() && !deadline.hasExpired();) QApplication::processEvents();
+        return done();
     }
     fs::path program() const { return base_ / "build"; }
     fs::path drives() const { return base_ / "drives"; }
@@ -91,6 +101,33 @@ TEST_F(MaterialSetupTest, ADriveThatTakesNothingGivesOneNoticeAndTheTrainerGoesO
               std::string::npos);
     EXPECT_EQ(shell().messageBoxes[0].style, forms::vbOKOnly | forms::vbExclamation);
     EXPECT_EQ(read(install()), "not a folder");
+}
+
+// The trainer's own start: its window is on the screen before the material is put in
+// place, and a drive that takes nothing gives its one notice then, however often the
+// window paints again.
+TEST_F(MaterialSetupTest, TheStartWindowPaintsFirstAndTheMaterialFollowsOnce) {
+    const fs::path answer = install() / "答案" / "技能练习" / "421" / "中国梦.pptx";
+    Form8& start = forms::form<Form8>();
+    material::putInPlaceOncePainted(start, program(), drives());
+    start.Show();
+    EXPECT_FALSE(fs::exists(answer)) << "put in place before the start window painted";
+    ASSERT_TRUE(runLoopUntil([&] { return fs::exists(answer); }));
+    EXPECT_EQ(read(answer), "original answer");
+    EXPECT_TRUE(shell().messageBoxes.empty());
+}
+
+TEST_F(MaterialSetupTest, AStartOnADriveThatTakesNothingGivesOneNoticeOnceItsWindowPainted) {
+    write(install(), "not a folder");
+    Form8& start = forms::form<Form8>();
+    material::putInPlaceOncePainted(start, program(), drives());
+    start.Show();
+    EXPECT_TRUE(shell().messageBoxes.empty()) << "a notice before the start window painted";
+    ASSERT_TRUE(runLoopUntil([&] { return !shell().messageBoxes.empty(); }));
+    start.window()->repaint();
+    QApplication::processEvents();
+    ASSERT_EQ(shell().messageBoxes.size(), 1u);
+    EXPECT_NE(shell().messageBoxes[0].prompt.find("有3个练习素材或答案文件未能复制"), std::string::npos);
 }
 
 }  // namespace

@@ -308,6 +308,13 @@ TEST_F(ControlsTest, TheEditableComboKeepsItsListAndNeverCompletes) {
     EXPECT_EQ(combo.Text(), "实例10");
     EXPECT_EQ(combo.ListIndex(), 2);
     EXPECT_EQ(raised.back(), "Combo1_Click");
+
+    // Text set by code moves the list's current item with it, so that the list opens there.
+    combo.setText("实例2");
+    EXPECT_EQ(w->currentIndex(), 1);
+    combo.setText("实例99");
+    EXPECT_EQ(w->currentIndex(), -1);
+    EXPECT_EQ(w->currentText(), QStringLiteral("实例99"));
 }
 
 TEST_F(ControlsTest, ColoursReadBackExactlyAsWritten) {

@@ -3,6 +3,7 @@
 // while such a loop runs must end it cleanly: no exception through Qt, no control
 // touched after its window went, and nothing more run for a window that is gone.
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTextEdit>
@@ -81,6 +82,22 @@ protected:
             inside();
         });
     }
+    // A loop that the toolkit fails to close would hold the test until CTest's timeout:
+    // after a bounded wait the watchdog fails the test with `fault` and closes the loop.
+    void failIfLoopOutlives(std::string fault) {
+        watchdog_.setSingleShot(true);
+        QObject::connect(&watchdog_, &QTimer::timeout, &watchdog_, [fault = std::move(fault)] {
+            QWidget* open = QApplication::activePopupWidget();
+            if (open == nullptr) open = QApplication::activeModalWidget();
+            if (open == nullptr) return;
+            ADD_FAILURE() << fault << " (still open after " << kDeadlineMs << " ms)";
+            if (auto* box = qobject_cast<QDialog*>(open))
+                box->reject();
+            else
+                open->close();
+        });
+        watchdog_.start(kDeadlineMs);
+    }
     static bool anyLoopOpen() {
         return QApplication::activePopupWidget() != nullptr || QApplication::activeModalWidget() != nullptr;
     }
@@ -91,12 +108,15 @@ protected:
         QApplication::sendEvent(viewport, &press);
     }
 
+    static constexpr int kDeadlineMs = 3000;
     platform::LinuxPlatform desktop_;
+    QTimer watchdog_;  // goes with the test, so that it never fires into the next one
 };
 
 TEST_F(NestedLoopTest, ClosingTheLastWindowUnderItsPopupMenuEndsTheProgram) {
     form<Nested>().Show();
     whenLoopRuns([] { form<Nested>().window()->close(); });
+    failIfLoopOutlives("closing the last window left its popup menu open");
     form<Nested>().Menus.click();
     EXPECT_TRUE(Registry::ended());
     EXPECT_FALSE(anyLoopOpen());
@@ -108,6 +128,7 @@ TEST_F(NestedLoopTest, AWindowClosedUnderItsPopupMenuRunsNothingMoreAndTheOthers
     Nested& nested = form<Nested>();
     nested.Show();
     whenLoopRuns([] { form<Nested>().window()->close(); });
+    failIfLoopOutlives("closing the window left its popup menu open");
     nested.Menus.click();
     EXPECT_FALSE(Registry::ended());
     EXPECT_FALSE(isLoaded<Nested>());
@@ -135,6 +156,7 @@ TEST_F(NestedLoopTest, ClosingTheWindowUnderATextBoxsGuardMenuLeavesNoControlTou
     Nested& nested = form<Nested>();
     nested.Show();
     whenLoopRuns([] { form<Nested>().window()->close(); });
+    failIfLoopOutlives("closing the window left the text box's guard menu open");
     rightPress(nested.Text1);  // the sanitizers catch a text box that touches itself once destroyed
     EXPECT_TRUE(Registry::ended());
     settle();
@@ -146,6 +168,7 @@ TEST_F(NestedLoopTest, ATimerThatEndsTheProgramUnderAMessageBoxClosesTheBox) {
     nested.Show();
     nested.onTick = [] { EndProgram(); };
     nested.Timer1.setEnabled(true);  // fires from within the box's loop
+    failIfLoopOutlives("ending the program left its message box open");
     nested.Ask.click();
     EXPECT_TRUE(Registry::ended());
     EXPECT_FALSE(nested.ranAfterLoop);
