@@ -13,8 +13,9 @@ PICTURES.update({
 
 # Where the converted text stood: the content placeholder of the 碧波 look, above its waves.
 CONTENT_BOX = (457200, 1600200, 8229600, 4251960)
-# The table's columns as dragged to their texts: the explanations one line each, so the
-# table ends above the waves of the finished presentation.
+# The table's columns as dragged to their texts: the widest column for the explanations, so
+# that only the one on displacement takes a second line and the table ends above the waves
+# of the finished presentation.
 KINDS_WIDTHS = (1600200, 2743200, 3886200)
 
 INTRODUCTION = [

@@ -57,7 +57,7 @@ def paperless_exam():
             "操作题的文件必须保存在考生文件夹中",
             "按题目要求的文件名和格式保存，不要随意改名或移动",
             "选择题部分退出后不能再次进入，作答前要看清题目",
-            "操作过程中随时保存，防止意外丢失已完成的工作",
+            "操作过程中随时保存，防止丢失已完成的工作",
         ]),
         Slide("标题幻灯片", "祝各位考生考试顺利", subtitle=["沉着冷静　认真作答"]),
     ])
@@ -86,7 +86,7 @@ def exercise_five():
         Slide("标题和内容", "隐藏幻灯片", body=[
             "隐藏的幻灯片在放映时被自动跳过",
             "在普通视图中仍然可以编辑隐藏的幻灯片",
-            "“幻灯片”窗格中隐藏幻灯片的编号上有一条斜线",
+            "“幻灯片”窗格中隐藏幻灯片的编号带有斜线",
         ]),
     ])
 
@@ -256,7 +256,8 @@ def rehearsal(material, answer):
     for s in p.slides:
         s.transition = timed
     first = p.slides[0]
-    first.shapes = first.shapes + (Shape("ink", (2286000, 3657600, 4572000, 152400), line="FFFF00", alpha=50,
+    # The highlighter's stroke close under the title, about as wide as the title's text.
+    first.shapes = first.shapes + (Shape("ink", (2971800, 3291840, 3200400, 152400), line="FFFF00", alpha=50,
                                          line_width=114300, path=((0, 50000), (35000, 60000), (70000, 40000),
                                                                   (100000, 55000)),
                                          name="墨迹注释（荧光笔）"),)
