@@ -66,8 +66,11 @@ def _text(out, texts, x, y, size, colour, line, anchor="start", bold=False, fami
         texts.append((left, y, size, line, width))
 
 
+FULL_WIDTH = "\u2014\u2018\u2019\u201c\u201d\u2026"  # —‘’“”…: below the CJK block, drawn full width in Chinese text
+
+
 def char_width(c, size):
-    return size * (0.55 if ord(c) < 0x2E80 else 1.0)
+    return size * (0.55 if ord(c) < 0x2E80 and c not in FULL_WIDTH else 1.0)
 
 
 CLOSING = "，。、；：？！）》」』”’,.;:?!)%"  # no line starts with these: they hang past the edge
