@@ -126,8 +126,9 @@ def water_answer():
                           Effect("picture:干涸的土地.jpg", "劈裂", "中央向左右展开", start="with", duration=1500),
                           Effect("picture:干涸的土地.jpg", "脉冲", start="after", delay=500), back_in]),
         Slide("标题和内容", "节约用水措施", shapes=[back],
+              # The frame ends a quarter inch above the button, so that the blocks' shadows keep clear of it.
               diagrams=[Diagram("基本块列表", with_breaks(MEASURES, "滴灌等|高效", "工业用水|重复"),
-                                box=(685800, 1524000, 7772400, 3886200), style="强烈效果", colors="彩色 - 强调文字颜色")],
+                                box=(685800, 1524000, 7772400, 3657600), style="强烈效果", colors="彩色 - 强调文字颜色")],
               animations=[title_wipe, Effect("diagram", "弹跳", start="after", duration=1000, by_paragraph=True),  # 逐个
                           back_in]),
         Slide("两栏内容", "节水从我做起", body=AT_HOME, body_size=20,
