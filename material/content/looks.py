@@ -81,7 +81,7 @@ DUNES = Look(
 # Forsythia yellow on cream with a green band: our own look for the 暗香扑面 step of case 3.
 FORSYTHIA = Look(
     name="金枝", dark1="2F3A1E", light1="FFFFFF", dark2="4E6B1F", light2="FBF6DF",
-    accents=("E0A800", "5E8C31", "C0642A", "3E7CB1", "9C7A3C", "7B5EA7"),
+    accents=("B07D00", "5E8C31", "C0642A", "3E7CB1", "9C7A3C", "7B5EA7"),
     hlink="3E7CB1", fol_hlink="7B5EA7", major_ea="黑体", minor_ea="微软雅黑",
     background=Solid("FFFDF4"), title_color="4E6B1F",
     decorations=(Decoration((0, 0, W, 76200), Solid("5E8C31")),
@@ -143,10 +143,13 @@ ILLUSTRATED = Look(
                  Decoration((0, 146304, W, 36576), Solid(_GOLD)),
                  Decoration((8778240, 0, 228600, 640080), Solid(_GOLD), "path",
                             ((0, 0), (100000, 0), (100000, 100000), (50000, 78000), (0, 100000))),
-                 Decoration((457200, 1464310, 8229600, 12700), Solid(_BLUE)),
-                 Decoration((457200, 1447800, 914400, 45720), Solid(_RED)),
+                 HeadingRule((457200, 1464310, 8229600, 12700), Solid(_BLUE)),
+                 HeadingRule((457200, 1447800, 914400, 45720), Solid(_RED)),
                  Decoration((0, H - 91440, W, 91440), Solid(_BLUE))),
-    title_decorations=(Decoration((3931920, 915670, 274320, 548640), Solid(_RED)),  # standing on the rule
+    # The title slide keeps the rule as the ground its three bars stand on.
+    title_decorations=(Decoration((457200, 1464310, 8229600, 12700), Solid(_BLUE)),
+                       Decoration((457200, 1447800, 914400, 45720), Solid(_RED)),
+                       Decoration((3931920, 915670, 274320, 548640), Solid(_RED)),
                        Decoration((4434840, 687070, 274320, 777240), Solid(_GOLD)),
                        Decoration((4937760, 458470, 274320, 1005840), Solid(_BLUE)),
                        Decoration((1371600, 3737610, 6400800, 12700), Solid(_BLUE)),

@@ -152,7 +152,7 @@ def objects(material, answer):
         Slide("标题和内容", "课程安排", tables=(Table((("", "", ""),) * 4, style="中度样式 4 - 强调 2"),)),
         Slide("仅标题", "学习流程",
               diagrams=(Diagram("基本流程", ("预习", "听课", "复习"), box=(685800, 1752600, 7772400, 2286000)),),
-              shapes=(Shape("roundRect", (3200400, 4343400, 2743200, 914400), "持之以恒", size=28, key="persevere"),)),
+              shapes=(Shape("roundRect", (3200400, 4343400, 2743200, 914400), "持之以恒", key="persevere"),)),
     ]))
     answer.add("说明.txt", NOTE_441)
 

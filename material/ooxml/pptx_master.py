@@ -153,6 +153,9 @@ def layout_list_style(ph, fmt, layout_kind):
     if ph == "subTitle":
         return ('<a:lstStyle><a:lvl1pPr marL="0" indent="0" algn="ctr"><a:buNone/>%s</a:lvl1pPr></a:lstStyle>'
                 % _def_rpr(b.size or 24, b, '<a:solidFill><a:schemeClr val="tx2"/></a:solidFill>'))
+    if ph == "body" and layout_kind == "secHead":  # a section's description, a line without a bullet
+        return ('<a:lstStyle><a:lvl1pPr marL="0" indent="0"><a:buNone/>%s</a:lvl1pPr></a:lstStyle>'
+                % _def_rpr(b.size or 20, b))
     if ph == "heading":
         return ('<a:lstStyle><a:lvl1pPr marL="0" indent="0"><a:buNone/>%s</a:lvl1pPr></a:lstStyle>'
                 % _def_rpr(b.size or 24, dataclasses.replace(b, bold=True)))

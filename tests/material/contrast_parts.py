@@ -1,8 +1,8 @@
 """Reads the colours of a presentation package as PowerPoint resolves them and measures
 what a learner must read or find against what lies under it:
 
-- text on a solid fill: every run of text in a slide's shapes, in table cells with a fill
-  of their own and in the laid-out shapes of SmartArt graphics (ppt/diagrams/drawing*.xml),
+- text on a solid fill: every run of text in a slide's shapes, in table cells (their own
+  fill, else the fill and text colour their table's style gives them) and in the laid-out shapes of SmartArt graphics (ppt/diagrams/drawing*.xml),
   against the fill of its shape, at least 3:1 (the WCAG 2 contrast ratio of relative
   luminances; the floor for large text);
 - a shape that is clicked (an action button, a shape with a link) against the decoration
@@ -16,7 +16,8 @@ slide's usual ground. Gradient and picture fills are not solid: text on them is 
 measured. Text colour: the run's own fill (a run with a link takes the theme's hyperlink
 colour), else the shape's list style, else its style's fontRef colour, else for a
 placeholder the layout's and the master's placeholder and the master's text styles, else
-the presentation's default text style; in a table cell the run's own, else the text colour.
+the presentation's default text style; in a table cell the run's own, else the table
+style's, else the text colour.
 
     problems(zip_file) -> {"text": [problem, …], "buttons": [problem, …]}"""
 import colorsys
@@ -308,6 +309,42 @@ def measure(out, where, text, colour, fill):
         out.append("%s: “%s” %s on %s, %.2f:1" % (where, text[:12], show(ink), show(ground), r))
 
 
+def table_style(pkg, style_id):
+    """The a:tblStyle of ppt/tableStyles.xml with this id; None where the file defines none."""
+    if "ppt/tableStyles.xml" not in pkg.names:
+        return None
+    return next((t for t in pkg.xml("ppt/tableStyles.xml").findall("a:tblStyle", NS) if t.get("styleId") == style_id),
+                None)
+
+
+def styled_cell(colours, style, props, row, col, rows, cols):
+    """(fill, text colour) a table style gives the cell at row, col: the parts that paint
+    it layered as the program layers them (the whole table, vertical then horizontal
+    bands, last and first column, last and first row), the last that sets each wins."""
+    if style is None:
+        return None, None
+    on = (lambda flag: props is not None and props.get(flag) in ("1", "true"))
+    parts = ["wholeTbl"]
+    if on("bandCol"):
+        parts.append("band%dV" % ((col - on("firstCol")) % 2 + 1))
+    if on("bandRow"):
+        parts.append("band%dH" % ((row - on("firstRow")) % 2 + 1))
+    parts += [p for p, here in (("lastCol", col == cols - 1), ("firstCol", col == 0), ("lastRow", row == rows - 1),
+                                ("firstRow", row == 0)) if here and on(p)]
+    fill = ink = None
+    for part in parts:
+        el = style.find("a:" + part, NS)
+        if el is None:
+            continue
+        solid, ref = el.find("a:tcStyle/a:fill/a:solidFill", NS), el.find("a:tcStyle/a:fillRef", NS)
+        if solid is not None or ref is not None:
+            fill = colours.fill(solid) if solid is not None else colours.style_fill(ref)
+        text = next((e for e in el.findall("a:tcTxStyle/*", NS) if e.tag in COLOUR_TAGS), None)
+        if text is not None:
+            ink = colours.colour(text)
+    return fill, ink
+
+
 def check_text(pkg, slide, number, out):
     where = "slide %d" % number
     for sp in shapes(slide.tree.find("p:cSld/p:spTree", NS)):
@@ -318,15 +355,22 @@ def check_text(pkg, slide, number, out):
         for run, level in runs(body):
             measure(out, where, run.findtext("a:t", "", NS), slide.text_colour(run, level, sp), fill)
     c = slide.colours
-    for cell in slide.tree.iter(q("a:tc")):
-        fill = c.fill(fill_of(cell.find("a:tcPr", NS)))
-        body = cell.find("a:txBody", NS)
-        if fill is None or body is None:
-            continue
-        for run, _ in runs(body):
-            own = run.find("a:rPr/a:solidFill", NS)
-            measure(out, where + " table", run.findtext("a:t", "", NS),
-                    c.fill(own) if own is not None else c.scheme[c.map.get("tx1", "dk1")], fill)
+    for table in slide.tree.iter(q("a:tbl")):
+        style = table_style(pkg, table.findtext("a:tblPr/a:tableStyleId", "", NS))
+        rows = table.findall("a:tr", NS)
+        for r, row in enumerate(rows):
+            cells = row.findall("a:tc", NS)
+            for k, cell in enumerate(cells):
+                body = cell.find("a:txBody", NS)
+                own_fill = fill_of(cell.find("a:tcPr", NS))
+                fill, ink = styled_cell(c, style, table.find("a:tblPr", NS), r, k, len(rows), len(cells))
+                fill = c.fill(own_fill) if own_fill is not None else fill
+                if fill is None or body is None:
+                    continue
+                for run, _ in runs(body):
+                    own = run.find("a:rPr/a:solidFill", NS)
+                    measure(out, "%s table cell %d,%d" % (where, r + 1, k + 1), run.findtext("a:t", "", NS),
+                            c.fill(own) if own is not None else ink or c.scheme[c.map.get("tx1", "dk1")], fill)
     for drawing in pkg.related(slide.part, "diagramDrawing"):
         for sp in pkg.xml(drawing).iter(q("dsp:sp")):
             body = sp.find("dsp:txBody", NS)
